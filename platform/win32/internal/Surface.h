@@ -19,4 +19,8 @@ struct DibSurface {
 // The DIB selected into `dc`; false when `dc` is no DC or has no 32-bit DIB selected.
 bool SelectedDib(HDC dc, DibSurface* surface);
 
+// The font selected into `dc` (the stock DEFAULT_GUI_FONT when none was selected); null when `dc`
+// is no DC. GDI+ reads its LOGFONTA with GetObjectA.
+HGDIOBJ SelectedFont(HDC dc);
+
 }  // namespace win32::internal

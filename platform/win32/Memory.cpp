@@ -1,0 +1,1 @@
+// Global memory: written with the COM stream that lives on it.
