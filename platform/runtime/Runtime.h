@@ -3,6 +3,7 @@
 // with its last-window rule, the one exit routine, loading windows from forms, message boxes,
 // waits with event processing and control theming.
 
+#include "platform/bytes/ByteBlock.h"
 #include "platform/runtime/Forms.h"
 #include "platform/runtime/Window.h"
 #include "platform/win32/Types.h"
@@ -12,6 +13,9 @@ namespace runtime {
 // Makes the calling thread the GUI thread (creates the Qt application unless one exists), sets the
 // current directory to the executable's directory and initialises OLE. Call once, first.
 void Initialise(int& argc, char** argv);
+
+// The tool's program icon (PNG or BMP bytes) for every window of the tool, present and future.
+void SetProgramIcon(bytes::ByteBlockView picture);
 
 // The routine run once when the process ends, whichever way it ends.
 void SetExitRoutine(void (*routine)());
