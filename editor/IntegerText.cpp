@@ -13,7 +13,9 @@ constexpr bool IsWhiteSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Reads the 64-bit value, saturating at the ends of the range instead of wrapping.
 std::int64_t ReadInt64(std::string_view text) {
@@ -49,9 +51,9 @@ bool IntegerBoxAcceptsChar(std::uint32_t code) {
 }
 
 std::int32_t IntegerTextValue(std::string_view text) {
-  const std::int64_t value = std::clamp<std::int64_t>(ReadInt64(text),
-                                                      std::numeric_limits<std::int32_t>::min(),
-                                                      std::numeric_limits<std::int32_t>::max());
+  const std::int64_t value =
+      std::clamp<std::int64_t>(ReadInt64(text), std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max());
   return static_cast<std::int32_t>(value);
 }
 

@@ -15,7 +15,9 @@ constexpr std::string_view kHeader = ";武器名称 中毒几率 掉血数值 �
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kFieldSeparator = " ";
 
-constexpr bool IsLeadByte(unsigned char c) { return c >= 0x80; }
+constexpr bool IsLeadByte(unsigned char c) {
+  return c >= 0x80;
+}
 
 // Calls onPiece for every piece of `text` that ends at `separator`, and for the rest after the
 // last separator when it is not empty. A lead byte takes the byte after it along, so a separator
@@ -44,9 +46,13 @@ void ForEachPiece(std::string_view text, std::string_view separator, OnPiece&& o
 
 }  // namespace
 
-std::span<const std::string_view, kWeaponFieldCount> WeaponColumnTitles() { return kColumnTitles; }
+std::span<const std::string_view, kWeaponFieldCount> WeaponColumnTitles() {
+  return kColumnTitles;
+}
 
-std::string_view WeaponFileHeader() { return kHeader; }
+std::string_view WeaponFileHeader() {
+  return kHeader;
+}
 
 std::string_view WeaponFileText(std::string_view fileBytes) {
   const std::size_t n = fileBytes.size();
