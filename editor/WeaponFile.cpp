@@ -44,6 +44,24 @@ void ForEachPiece(std::string_view text, std::string_view separator, OnPiece&& o
   if (start < n) onPiece(text.substr(start));
 }
 
+// An upper bound of the number of lines: every line but the last ends with a CR LF pair, and a
+// pair in the second place of a double-byte character is merely counted once too many. Counting
+// LF bytes alone would reserve a row for every byte of a file made of lone LFs.
+std::size_t MaxLineCount(std::string_view text) {
+  std::size_t pairs = 0;
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* p = begin;
+  while (p != end) {
+    const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+    if (lf == nullptr) break;
+    const char* at = static_cast<const char*>(lf);
+    if (at != begin && at[-1] == '\r') ++pairs;
+    p = at + 1;
+  }
+  return pairs + 1;
+}
+
 }  // namespace
 
 std::span<const std::string_view, kWeaponFieldCount> WeaponColumnTitles() {
@@ -78,7 +96,7 @@ std::string_view WeaponFileText(std::string_view fileBytes) {
 
 std::vector<std::string_view> SplitWeaponLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+  lines.reserve(MaxLineCount(text));
   ForEachPiece(text, kLineEnd, [&](std::string_view line) { lines.push_back(line); });
   return lines;
 }
@@ -99,8 +117,7 @@ WeaponEntry WeaponEntryFromFields(std::span<const std::string_view> fields) {
 
 std::vector<WeaponEntry> ParseWeaponText(std::string_view text) {
   std::vector<WeaponEntry> rows;
-  // Every line but the last ends with a LF, so this bounds the number of rows.
-  rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+  rows.reserve(MaxLineCount(text));
   ForEachPiece(text, kLineEnd, [&](std::string_view line) {
     WeaponEntry& row = rows.emplace_back();
     std::size_t k = 0;
