@@ -16,7 +16,7 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
 
-for e2e in tests/e2e/*.sh; do
+for e2e in tests/e2e/run_*.sh; do
   [ -e "$e2e" ] || continue
   echo "== end-to-end: $e2e"
   "$e2e" build

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# End to end on a real X server: the tool starts, the splash is mapped and plays its frames, the
+# main window appears about 1.7 s after start, a click on "关闭软件" plays the closing animation
+# and the process ends with exit code 0. Screenshots go to <build>/e2e/.
+set -euo pipefail
+build=$(realpath "${1:-build}")
+here=$(dirname "$0")
+out="$build/e2e"
+mkdir -p "$out"
+source "$here/xvfb_session.sh"
+
+tool="$build/app/poison-weapon-editor"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start=$(e2e_now)
+QT_QPA_PLATFORM=xcb "$tool" >"$out/tool.log" 2>&1 &
+tool_pid=$!
+
+# The splash: a 495 x 331 window without a name.
+splash=""
+for _ in $(seq 200); do
+  splash=$(xwininfo -root -tree 2>/dev/null | awk '/495x331\+/ {print $1; exit}')
+  [ -n "$splash" ] && break
+  sleep 0.01
+done
+[ -n "$splash" ] || fail "the splash window was never mapped"
+sleep 0.8
+import -window root "$out/splash.png"
+
+main=""
+for _ in $(seq 500); do
+  main=$(e2e_window_named "蛇牙工坊")
+  [ -n "$main" ] && break
+  sleep 0.01
+done
+shown=$(e2e_now)
+[ -n "$main" ] || fail "the main window never appeared"
+elapsed=$((shown - start))
+echo "main window shown ${elapsed} ms after start"
+[ "$elapsed" -ge 1500 ] || fail "the main window came too early (${elapsed} ms): the splash was cut short"
+[ "$elapsed" -le 4000 ] || fail "the main window came too late (${elapsed} ms)"
+sleep 0.3
+xwininfo -root -tree | grep -q '495x331+' && fail "the splash window is still there after the hand-over"
+import -window root "$out/main-window.png"
+
+# "关闭软件" sits at (290, 123), 92 x 24, in the main window's client area.
+xdotool mousemove --window "$main" 336 135 click 1
+sleep 0.12
+import -window root "$out/closing.png" || true
+
+for _ in $(seq 300); do
+  kill -0 "$tool_pid" 2>/dev/null || break
+  sleep 0.01
+done
+kill -0 "$tool_pid" 2>/dev/null && fail "the tool did not end after the closing animation"
+set +e
+wait "$tool_pid"
+code=$?
+set -e
+[ "$code" -eq 0 ] || fail "the tool ended with exit code $code"
+echo "PASS: splash, hand-over, closing animation, exit code 0"

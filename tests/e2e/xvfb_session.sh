@@ -1,0 +1,29 @@
+# Sourced by the end-to-end runs: an X server of our own (Xvfb) with a patterned desktop, a window
+# manager and a compositing manager, so layered windows show their translucency as they would on a
+# desktop. Sets DISPLAY; everything started here is stopped when the sourcing script exits.
+
+e2e_display=":$((90 + RANDOM % 400))"
+e2e_pids=()
+e2e_stop() { for p in "${e2e_pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+trap e2e_stop EXIT
+
+Xvfb "$e2e_display" -screen 0 1280x800x24 +extension Composite -nolisten tcp >/dev/null 2>&1 &
+e2e_pids+=($!)
+export DISPLAY="$e2e_display"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+# A patterned desktop behind the splash, so the screenshots show what shines through it.
+e2e_desktop=$(mktemp --suffix=.png)
+convert -size 1280x800 pattern:checkerboard -fill '#3a6ea5' -colorize 40% "$e2e_desktop"
+display -window root "$e2e_desktop" >/dev/null 2>&1 || true
+
+openbox >/dev/null 2>&1 &
+e2e_pids+=($!)
+xcompmgr >/dev/null 2>&1 &
+e2e_pids+=($!)
+sleep 0.5
+
+# Prints the id of the first visible window whose name matches, or nothing.
+e2e_window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+# Milliseconds since the epoch.
+e2e_now() { date +%s%3N; }
