@@ -1,0 +1,20 @@
+#include "editor/RowPick.h"
+
+#include "editor/OperationStatus.h"
+#include "editor/WeaponBoxes.h"
+
+namespace editor {
+
+void RowPick(runtime::Window& window) {
+  runtime::ListView& table = window.List("超级列表框1");
+  const int row = table.SelectedRow();
+  if (row < 0) return;
+  const auto& boxes = WeaponBoxNames();
+  for (std::size_t k = 0; k < boxes.size(); ++k) {
+    window.Get(boxes[k]).SetText(table.Cell(row, static_cast<int>(k)));
+  }
+  window.Get("修改武器按钮").SetDisabled(false);
+  SetOperationStatus(window, OperationStatus::Waiting);
+}
+
+}  // namespace editor
