@@ -1,6 +1,7 @@
 // Global memory: allocation kinds, locking, resizing and the life of a handle.
 
 #include <cstring>
+#include <initializer_list>
 
 #include <gtest/gtest.h>
 
