@@ -170,7 +170,9 @@ class SmokePainter {
         double u = (-s * dx + c * dy) / along, v = (c * dx + s * dy) / across;
         double d = std::sqrt(u * u + v * v);
         if (d > 1.4) continue;
-        double e = edge_.Fractal(x / grainX_, y / grainY_, 0.4 * t + p.phase, 3);
+        // Clamped so that the eroded edge always ends inside the 1.4 drawn above.
+        double e =
+            std::clamp(edge_.Fractal(x / grainX_, y / grainY_, 0.4 * t + p.phase, 3), -0.9, 0.9);
         double cover = 1.0 - SmoothStep(0.35, 1.0, d + 0.42 * e);
         if (cover <= 0.0) continue;
 
