@@ -39,8 +39,8 @@ std::vector<std::uint8_t> SilverPictureFile() {
   PutLe16(file, 24);  // bits per pixel
   PutLe32(file, 0);   // uncompressed
   PutLe32(file, pixelBytes);
-  PutLe32(file, 0);  // horizontal resolution: unspecified
-  PutLe32(file, 0);  // vertical resolution: unspecified
+  PutLe32(file, 0);  // horizontal resolution: not given
+  PutLe32(file, 0);  // vertical resolution: not given
   PutLe32(file, 0);  // colours used: none, there is no palette
   PutLe32(file, 0);  // important colours: all
   // Every pixel blue, green, red = 192; every row the same, its padding (none here) zero.

@@ -73,6 +73,8 @@ void PutOver(Rgba& d, double r, double g, double b, double a) {
   d.a = float(a) + d.a * k;
 }
 
+enum class Layer { Back, Front };
+
 class SmokePainter {
  public:
   SmokePainter(const CloudShape& cloud, Canvas& canvas)
@@ -119,9 +121,11 @@ class SmokePainter {
     });
   }
 
-  void Puffs(const std::vector<Puff>& puffs, bool front) {
+  // The front puffs are a little thinner, so the core glows through them.
+  void Puffs(const std::vector<Puff>& puffs, Layer layer) {
     for (const Puff& p : puffs) {
-      if ((p.depth >= 0.0) == front) Draw(p, front ? 0.85 : 1.0);
+      Layer own = p.depth >= 0.0 ? Layer::Front : Layer::Back;
+      if (own == layer) Draw(p, layer == Layer::Front ? 0.85 : 1.0);
     }
   }
 
@@ -209,9 +213,9 @@ Canvas RenderSmoke(const CloudShape& cloud, int width, int height) {
   std::vector<Puff> puffs = MakePuffs();
   SmokePainter painter(cloud, canvas);
   painter.Halo();
-  painter.Puffs(puffs, false);
+  painter.Puffs(puffs, Layer::Back);
   painter.Core();
-  painter.Puffs(puffs, true);
+  painter.Puffs(puffs, Layer::Front);
   painter.Bloom();
   return canvas;
 }
