@@ -42,46 +42,62 @@ TEST(LoadDialogClass, IsRegisteredWithEveryField) {
   EXPECT_EQ(wc.hIconSm, nullptr);
 }
 
-// A worker that never ends by itself: it stops only when asked, at one of its sleeps.
-std::atomic<int> workerTurns{0};
-std::atomic<bool> workerReturned{false};
-win32::DWORD Worker(win32::LPVOID) {
-  for (int i = 0; i < 100000; ++i) {
-    ++workerTurns;
-    win32::Sleep(1);
+// A worker that runs until it is asked to stop. When the stop comes it looks at the window's
+// picture and memory: the window's owner waits for the stop, so nothing else runs meanwhile, and
+// both must still be there because the thread is released first.
+struct Worker {
+  gdiplus::GpImage* image{nullptr};
+  win32::HGLOBAL memory{nullptr};
+  std::atomic<int> turns{0};
+  std::atomic<bool> stopped{false};
+  bool imageAliveAtStop{false};
+  bool memoryAliveAtStop{false};
+
+  static win32::DWORD Run(win32::LPVOID parameter) {
+    auto* self = static_cast<Worker*>(parameter);
+    while (!win32::ThreadStopRequested()) {
+      ++self->turns;
+      win32::Sleep(1);
+    }
+    self->imageAliveAtStop = ImageAlive(self->image);
+    self->memoryAliveAtStop = win32::GlobalSize(self->memory) == 64;
+    self->stopped = true;
+    return 7;  // the exit code is TerminateThread's all the same
   }
-  workerReturned = true;
-  return 7;
-}
+};
 
 TEST(LoadDialogProc, DestroyReleasesThreadThenImageThenMemory) {
   StartKit();
   win32::HWND window = CreateLoadDialog();
   ASSERT_NE(window, nullptr);
-  win32::HANDLE thread = win32::CreateThread(nullptr, 0, Worker, nullptr, 0, nullptr);
+  Worker worker;
+  worker.image = DecodedImage(Solid(4, 4, 0xFF00FF00));
+  worker.memory = win32::GlobalAlloc(win32::GMEM_FIXED, 64);
+  ASSERT_NE(worker.image, nullptr);
+  win32::HANDLE thread = win32::CreateThread(nullptr, 0, Worker::Run, &worker, 0, nullptr);
   ASSERT_NE(thread, nullptr);
-  while (workerTurns.load() == 0) win32::Sleep(1);
-  gdiplus::GpImage* image = DecodedImage(Solid(4, 4, 0xFF00FF00));
-  win32::HGLOBAL memory = win32::GlobalAlloc(win32::GMEM_FIXED, 64);
-  ASSERT_NE(image, nullptr);
+  while (worker.turns.load() == 0) win32::Sleep(1);
   SetProp(window, "Vesta_Thread", thread);
-  SetProp(window, "Vesta_Image", image);
-  SetProp(window, "Vesta_Stream", memory);
+  SetProp(window, "Vesta_Image", worker.image);
+  SetProp(window, "Vesta_Stream", worker.memory);
 
   EXPECT_NE(win32::DestroyWindow(window), win32::FALSE);
 
-  // The thread was stopped (not left to run to its end) and its handle closed.
-  const int turns = workerTurns.load();
-  win32::Sleep(30);
-  EXPECT_EQ(workerTurns.load(), turns);
-  EXPECT_FALSE(workerReturned.load());
+  // The thread was stopped while the picture and its memory were still there.
+  EXPECT_TRUE(worker.stopped.load());
+  EXPECT_TRUE(worker.imageAliveAtStop) << "the thread goes before the picture";
+  EXPECT_TRUE(worker.memoryAliveAtStop) << "the thread goes before the memory";
+  const int turns = worker.turns.load();
+  win32::Sleep(20);
+  EXPECT_EQ(worker.turns.load(), turns);
+  // Its handle is closed.
   win32::DWORD code = 0xdeadbeef;
   EXPECT_EQ(win32::GetExitCodeThread(thread, &code), win32::FALSE) << "handle closed";
   EXPECT_EQ(win32::CloseHandle(thread), win32::FALSE) << "closed once already";
   // The picture is disposed and the memory freed.
-  EXPECT_FALSE(ImageAlive(image));
-  EXPECT_EQ(win32::GlobalSize(memory), 0u);
-  EXPECT_EQ(win32::GlobalFree(memory), memory) << "no longer a handle";
+  EXPECT_FALSE(ImageAlive(worker.image));
+  EXPECT_EQ(win32::GlobalSize(worker.memory), 0u);
+  EXPECT_EQ(win32::GlobalFree(worker.memory), worker.memory) << "no longer a handle";
 }
 
 TEST(LoadDialogProc, ImageWithoutStreamIsDisposedAndNothingElse) {
