@@ -71,7 +71,9 @@ TEST(LoadDialogProc, DestroyReleasesThreadThenImageThenMemory) {
   win32::HWND window = CreateLoadDialog();
   ASSERT_NE(window, nullptr);
   Worker worker;
-  worker.image = DecodedImage(Solid(4, 4, 0xFF00FF00));
+  gdiplus::GpBitmap* bitmap = nullptr;
+  gdiplus::GdipCreateBitmapFromScan0(4, 4, 0, gdiplus::PixelFormat32bppARGB, nullptr, &bitmap);
+  worker.image = bitmap;
   worker.memory = win32::GlobalAlloc(win32::GMEM_FIXED, 64);
   ASSERT_NE(worker.image, nullptr);
   win32::HANDLE thread = win32::CreateThread(nullptr, 0, Worker::Run, &worker, 0, nullptr);
