@@ -1,10 +1,10 @@
-#include "editor/IntegerText.h"
+#include "platform/runtime/IntegerText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <limits>
 
-namespace editor {
+namespace runtime {
 
 namespace {
 
@@ -65,4 +65,4 @@ std::string RewriteIntegerText(std::string_view text) {
   return std::string(digits, result.ptr);
 }
 
-}  // namespace editor
+}  // namespace runtime

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace editor {
+namespace runtime {
 
 // Whether an integer box takes a typed character. Control characters (codes below 32: Backspace,
 // the clipboard shortcuts) pass; of the others only "-" and the digits 0 to 9 are taken.
@@ -22,4 +22,4 @@ std::int32_t IntegerTextValue(std::string_view text);
 // for 0. The box replaces its text only when this differs from it.
 std::string RewriteIntegerText(std::string_view text);
 
-}  // namespace editor
+}  // namespace runtime

@@ -1,11 +1,11 @@
 // The integer input boxes' rules: the typed-character filter and the rewrite on losing the focus.
-#include "editor/IntegerText.h"
+#include "platform/runtime/IntegerText.h"
 
 #include <string>
 
 #include <gtest/gtest.h>
 
-namespace editor {
+namespace runtime {
 namespace {
 
 using namespace std::string_literals;
@@ -102,4 +102,4 @@ TEST(IntegerText, TypedCharacterFilter) {
 }
 
 }  // namespace
-}  // namespace editor
+}  // namespace runtime
