@@ -77,6 +77,10 @@ inline constexpr INT StringFormatFlagsNoFitBlackBox = 0x00000004;
 inline constexpr INT StringFormatFlagsNoWrap = 0x00001000;
 inline constexpr INT StringFormatFlagsNoClip = 0x00004000;
 
+inline constexpr PixelFormat PixelFormat1bppIndexed = 0x00030101;
+inline constexpr PixelFormat PixelFormat4bppIndexed = 0x00030402;
+inline constexpr PixelFormat PixelFormat8bppIndexed = 0x00030803;
+inline constexpr PixelFormat PixelFormat16bppRGB555 = 0x00021005;
 inline constexpr PixelFormat PixelFormat24bppRGB = 0x00021808;
 inline constexpr PixelFormat PixelFormat32bppRGB = 0x00022009;
 inline constexpr PixelFormat PixelFormat32bppARGB = 0x0026200A;
@@ -117,6 +121,8 @@ struct GpStringFormat {};
 
 // The time dimension of an animated picture: {6AEDBD6D-3FB5-418A-83A6-7F45229DC872}.
 extern const com::GUID FrameDimensionTime;
+// The page dimension of a picture that is not animated: {7462DC86-6180-4C7E-8E3F-EE7333A7A483}.
+extern const com::GUID FrameDimensionPage;
 
 // Start-up. Drawing and decoding before a successful start-up give GdiplusNotInitialized.
 GpStatus GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input,
@@ -143,9 +149,8 @@ GpStatus GdipDeleteGraphics(GpGraphics* graphics);
 GpStatus GdipGraphicsClear(GpGraphics* graphics, ARGB color);
 GpStatus GdipDrawImageRect(GpGraphics* graphics, GpImage* image, REAL x, REAL y, REAL width,
                            REAL height);
-GpStatus GdipDrawImagePointRect(GpGraphics* graphics, GpImage* image, REAL x, REAL y,
-                                REAL srcX, REAL srcY, REAL srcWidth, REAL srcHeight,
-                                GpUnit srcUnit);
+GpStatus GdipDrawImagePointRect(GpGraphics* graphics, GpImage* image, REAL x, REAL y, REAL srcX,
+                                REAL srcY, REAL srcWidth, REAL srcHeight, GpUnit srcUnit);
 
 // Pens, brushes, lines and rectangles.
 GpStatus GdipCreatePen1(ARGB color, REAL width, GpUnit unit, GpPen** pen);
