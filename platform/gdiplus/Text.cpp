@@ -70,7 +70,9 @@ GpStatus GdipDrawString(GpGraphics* graphics, const WCHAR* text, INT length, con
   qreal margin = fontObject->PixelSize() / 6;
   QRectF textBox = box.adjusted(margin, 0, -margin, 0);
 
-  int flags = int(Horizontal(layoutFormat->align) | Vertical(layoutFormat->lineAlign));
+  // Qt would clip to the text box, inside the margins; the painter clips to the layout instead.
+  int flags =
+      int(Horizontal(layoutFormat->align) | Vertical(layoutFormat->lineAlign)) | Qt::TextDontClip;
   if ((layoutFormat->flags & StringFormatFlagsNoWrap) == 0) flags |= Qt::TextWordWrap;
 
   QPainter painter(canvas.picture());
