@@ -165,9 +165,9 @@ TEST_F(Drawing, CaretLineIsCentredInTheControl) {
     EXPECT_EQ(Presented(window, x, y), kBlack) << "y " << y;
   }
   EXPECT_EQ(Presented(window, x, 6 + 3), 0u);
-  EXPECT_EQ(Presented(window, x, 6 + 17), 0u);
-  EXPECT_EQ(Presented(window, x - 2, 15), 0u);
-  EXPECT_EQ(Presented(window, x + 2, 15), 0u);
+  EXPECT_EQ(Presented(window, x, 6 + 16), 0u);
+  EXPECT_EQ(Presented(window, x - 1, 15), 0u) << "one pixel wide";
+  EXPECT_EQ(Presented(window, x + 1, 15), 0u);
   uikit::Present(window, canvas, false);
   EXPECT_EQ(Presented(window, x, 15), 0u) << "the canvas itself never holds the caret";
   gdiplus::GdipDisposeImage(canvas);

@@ -37,7 +37,7 @@ class Host : public ::testing::Test {
 };
 
 TEST_F(Host, AttachMakesExactlyLayeredAndStartsTheBlinkTimer) {
-  TestWindow window(10, 20, 60, 40, win32::WS_EX_TOPMOST | win32::WS_EX_TOOLWINDOW);
+  TestWindow window(10, 20, 60, 40, win32::WS_EX_TOOLWINDOW | win32::WS_EX_CLIENTEDGE);
   LayeredImageHost host;
   EXPECT_EQ(TimeProperty(window), 0u);
   EXPECT_TRUE(host.Attach(window));
@@ -62,7 +62,7 @@ TEST_F(Host, AttachTwiceStartsOneTimerButAppliesTheStyleAgain) {
   uikit::Compose(window, &canvas, uikit::ComposeMode::ReturnCanvas);
   kit.cachedComposite.reset(canvas);
   RunEvents(300);
-  win32::SetWindowLongA(window, win32::GWL_EXSTYLE, win32::WS_EX_TOPMOST);
+  win32::SetWindowLongA(window, win32::GWL_EXSTYLE, win32::WS_EX_TOOLWINDOW);
   EXPECT_TRUE(host.Attach(window));
   EXPECT_EQ(win32::GetWindowLongA(window, win32::GWL_EXSTYLE), win32::LONG_PTR(0x80000));
   EXPECT_EQ(TimeProperty(window), 64u);

@@ -403,8 +403,8 @@ TEST_F(TextBox, FocusHandsTheCaretOverAndItBlinks) {
     for (int y = 30 + 4; y < 30 + 16; ++y) {
       EXPECT_EQ(At(x, y), shown ? 0xFF000000u : 0u) << "y " << y << (shown ? " shown" : " hidden");
     }
-    EXPECT_EQ(At(x, 30 + 2), 0u);
-    EXPECT_EQ(At(x, 30 + 18), 0u);
+    EXPECT_EQ(At(x, 30 + 3), 0u);
+    EXPECT_EQ(At(x, 30 + 16), 0u);
   }
   win32::SetFocus(*window_);
   EXPECT_EQ(kit.caretHost, nullptr);
