@@ -22,6 +22,17 @@ struct BITMAPINFOHEADER {
 };
 static_assert(sizeof(BITMAPINFOHEADER) == 40);
 
+// What GetObjectA fills for a bitmap; bmBits is the pixels of a DIB section, null otherwise.
+struct BITMAP {
+  LONG bmType;
+  LONG bmWidth;
+  LONG bmHeight;
+  LONG bmWidthBytes;
+  WORD bmPlanes;
+  WORD bmBitsPixel;
+  LPVOID bmBits;
+};
+
 struct RGBQUAD {
   BYTE rgbBlue;
   BYTE rgbGreen;
@@ -62,12 +73,14 @@ struct BLENDFUNCTION {
 
 inline constexpr DWORD BI_RGB = 0;
 inline constexpr UINT DIB_RGB_COLORS = 0;
+inline constexpr UINT DIB_PAL_COLORS = 1;
 inline constexpr BYTE AC_SRC_OVER = 0x00;
 inline constexpr BYTE AC_SRC_ALPHA = 0x01;
 inline constexpr DWORD ULW_COLORKEY = 0x00000001;
 inline constexpr DWORD ULW_ALPHA = 0x00000002;
 inline constexpr DWORD ULW_OPAQUE = 0x00000004;
 
+inline constexpr int SYSTEM_FONT = 13;
 inline constexpr int DEFAULT_GUI_FONT = 17;
 inline constexpr LONG FW_NORMAL = 400;
 inline constexpr LONG FW_SEMIBOLD = 600;

@@ -40,6 +40,18 @@ struct CREATESTRUCTA {
   DWORD dwExStyle;
 };
 
+// lParam of WM_WINDOWPOSCHANGED: the window's new place (parent's client coordinates for a child,
+// screen coordinates for a top-level window) and the SWP_* flags of the change.
+struct WINDOWPOS {
+  HWND hwnd;
+  HWND hwndInsertAfter;
+  int x;
+  int y;
+  int cx;
+  int cy;
+  UINT flags;
+};
+
 struct TRACKMOUSEEVENT {
   DWORD cbSize;
   DWORD dwFlags;
@@ -83,6 +95,8 @@ inline constexpr int CW_USEDEFAULT = int(0x80000000u);
 
 // Window long indices.
 inline constexpr int GWL_WNDPROC = -4;
+inline constexpr int GWL_HINSTANCE = -6;
+inline constexpr int GWL_HWNDPARENT = -8;
 inline constexpr int GWL_ID = -12;
 inline constexpr int GWL_STYLE = -16;
 inline constexpr int GWL_EXSTYLE = -20;
@@ -113,7 +127,16 @@ inline constexpr UINT SWP_HIDEWINDOW = 0x0080;
 // ShowWindow.
 inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOWMINIMIZED = 2;
+inline constexpr int SW_SHOWNOACTIVATE = 4;
 inline constexpr int SW_SHOW = 5;
+inline constexpr int SW_MINIMIZE = 6;
+inline constexpr int SW_SHOWNA = 8;
+inline constexpr int SW_RESTORE = 9;
+
+// wParam of WM_SIZE.
+inline constexpr WPARAM SIZE_RESTORED = 0;
+inline constexpr WPARAM SIZE_MINIMIZED = 1;
 
 // Messages.
 inline constexpr UINT WM_NULL = 0x0000;
@@ -152,6 +175,7 @@ inline constexpr UINT WM_LBUTTONUP = 0x0202;
 inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
 inline constexpr UINT WM_RBUTTONUP = 0x0205;
+inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_IME_CHAR = 0x0286;
 inline constexpr UINT WM_MOUSELEAVE = 0x02A3;
 inline constexpr UINT WM_CUT = 0x0300;
@@ -161,26 +185,39 @@ inline constexpr UINT WM_CLEAR = 0x0303;
 inline constexpr UINT WM_USER = 0x0400;
 
 // Hit-test codes.
+inline constexpr LRESULT HTNOWHERE = 0;
 inline constexpr LRESULT HTCLIENT = 1;
 inline constexpr LRESULT HTCAPTION = 2;
 
 // Mouse-message key state.
 inline constexpr WPARAM MK_LBUTTON = 0x0001;
 inline constexpr WPARAM MK_RBUTTON = 0x0002;
+inline constexpr WPARAM MK_SHIFT = 0x0004;
+inline constexpr WPARAM MK_CONTROL = 0x0008;
+inline constexpr WPARAM MK_MBUTTON = 0x0010;
 
 // TrackMouseEvent.
 inline constexpr DWORD TME_HOVER = 0x00000001;
 inline constexpr DWORD TME_LEAVE = 0x00000002;
+inline constexpr DWORD TME_QUERY = 0x40000000;
+inline constexpr DWORD TME_CANCEL = 0x80000000;
+inline constexpr DWORD HOVER_DEFAULT = 0xFFFFFFFF;
 
 // Virtual keys.
 inline constexpr WPARAM VK_BACK = 0x08;
 inline constexpr WPARAM VK_TAB = 0x09;
 inline constexpr WPARAM VK_RETURN = 0x0D;
+inline constexpr WPARAM VK_SHIFT = 0x10;
+inline constexpr WPARAM VK_CONTROL = 0x11;
+inline constexpr WPARAM VK_MENU = 0x12;
 inline constexpr WPARAM VK_ESCAPE = 0x1B;
+inline constexpr WPARAM VK_SPACE = 0x20;
 inline constexpr WPARAM VK_END = 0x23;
 inline constexpr WPARAM VK_HOME = 0x24;
 inline constexpr WPARAM VK_LEFT = 0x25;
+inline constexpr WPARAM VK_UP = 0x26;
 inline constexpr WPARAM VK_RIGHT = 0x27;
+inline constexpr WPARAM VK_DOWN = 0x28;
 inline constexpr WPARAM VK_DELETE = 0x2E;
 
 // System metrics, colours, cursors.
@@ -188,6 +225,14 @@ inline constexpr int SM_CXSCREEN = 0;
 inline constexpr int SM_CYSCREEN = 1;
 inline constexpr int COLOR_BTNFACE = 15;
 inline const LPCSTR IDC_ARROW = reinterpret_cast<LPCSTR>(ULONG_PTR(32512));
+inline const LPCSTR IDC_IBEAM = reinterpret_cast<LPCSTR>(ULONG_PTR(32513));
+inline const LPCSTR IDC_WAIT = reinterpret_cast<LPCSTR>(ULONG_PTR(32514));
+inline const LPCSTR IDC_CROSS = reinterpret_cast<LPCSTR>(ULONG_PTR(32515));
+inline const LPCSTR IDC_SIZEALL = reinterpret_cast<LPCSTR>(ULONG_PTR(32646));
+inline const LPCSTR IDC_HAND = reinterpret_cast<LPCSTR>(ULONG_PTR(32649));
+
+// Notification codes the built-in BUTTON sends to its parent in WM_COMMAND.
+inline constexpr WORD BN_CLICKED = 0;
 
 // Classes.
 ATOM RegisterClassExA(const WNDCLASSEXA* wc);
