@@ -144,7 +144,7 @@ TEST_F(HdcTest, FontFromTheDcsSelectedFont) {
   struct Case {
     int height;
     int weight;
-    DWORD italic, underline, strikeOut;
+    win32::DWORD italic, underline, strikeOut;
     INT style;
   };
   for (Case c : {Case{-12, 400, 0, 0, 0, FontStyleRegular},
