@@ -10,7 +10,7 @@ namespace app {
 editor::MainWindowOptions MainWindowOptionsWithClosingAnimation() {
   editor::MainWindowOptions options;
   auto animating = std::make_shared<bool>(false);
-  options.onCloseButton = [animating](runtime::Window& window) {
+  options.closeButton = [animating](runtime::Window& window) {
     // The handler may outlive its window (and this closure) when a wait destroys the window, so
     // it keeps its own reference to the flag and afterwards works by handle only.
     std::shared_ptr<bool> busy = animating;

@@ -1,6 +1,7 @@
 #include "app/SplashWindow.h"
 
 #include <string>
+#include <utility>
 
 #include "app/CloseButton.h"
 #include "assets/Assets.h"
@@ -21,13 +22,13 @@ std::string FrameTimerName(int frame) { return "时钟" + std::to_string(frame);
 const std::string kTrimTimer = "时钟36";
 
 void OnCreated(runtime::Window& splash) {
-  uikit::KitHost()->Attach(splash.Handle());
+  uikit::Host()->Attach(splash.Handle());
   splash.Get(FrameTimerName(1)).SetPeriod(kFirstFrameDelay);
 }
 
 // Each frame timer ticks once: it shows its frame and arms the next one.
 void OnFrameTick(runtime::Window& splash, int frame) {
-  uikit::KitHost()->SetImageData(assets::SplashFrame(frame));
+  uikit::Host()->SetImageData(assets::SplashFrame(frame));
   if (frame < kFrameCount) {
     splash.Get(FrameTimerName(frame + 1)).SetPeriod(kFrameSpacing);
     splash.Get(FrameTimerName(frame)).SetPeriod(0);
@@ -56,13 +57,19 @@ runtime::FormSpec SplashWindowForm() {
   form.escCloses = true;
   form.centred = true;
 
+  auto timer = [](std::string name, int period) {
+    runtime::ControlSpec spec;
+    spec.name = std::move(name);
+    spec.kind = runtime::ControlKind::Timer;
+    spec.period = period;
+    return spec;
+  };
   for (int frame = 1; frame <= kFrameCount; ++frame) {
-    form.controls.push_back({.name = FrameTimerName(frame), .kind = runtime::ControlKind::Timer});
+    form.controls.push_back(timer(FrameTimerName(frame), 0));
     form.bindings.push_back({runtime::Event::TimerTick, FrameTimerName(frame),
                              [frame](runtime::Window& w) { OnFrameTick(w, frame); }});
   }
-  form.controls.push_back(
-      {.name = kTrimTimer, .kind = runtime::ControlKind::Timer, .period = kTrimPeriod});
+  form.controls.push_back(timer(kTrimTimer, kTrimPeriod));
   form.bindings.push_back({runtime::Event::TimerTick, kTrimTimer, OnTrimTick});
   form.bindings.push_back({runtime::Event::Created, "", OnCreated});
   return form;

@@ -12,7 +12,7 @@ int Run(int argc, char** argv) {
   runtime::SetProgramIcon(assets::ProgramIcon());
   // The host must exist before the splash is loaded, since the splash's created handler attaches
   // it, and GDI+ must be up before the first frame is decoded.
-  uikit::CreateKitHost();
+  uikit::CreateHost();
   runtime::SetExitRoutine(uikit::KitExit);
   uikit::KitStartup();
   return runtime::RunFirstWindow(SplashWindowForm());

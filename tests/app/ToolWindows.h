@@ -1,0 +1,22 @@
+#pragma once
+// Qt-side helpers for the application shell's tests, kept out of the GBK-compiled test sources:
+// the tool's top-level windows and what a layered window shows.
+
+#include <vector>
+
+#include "platform/bytes/ByteBlock.h"
+#include "platform/win32/Types.h"
+
+namespace app::test {
+
+// Every top-level window of the tool that has an on-screen peer, in no particular order.
+std::vector<win32::HWND> ToolWindows();
+
+// After `milliseconds` of the running message loop, sends every tool window but `keep` a close
+// request, as its close box would.
+void CloseOtherWindowsLater(win32::HWND keep, int milliseconds);
+
+// Whether the picture last presented on the layered window is exactly this PNG, premultiplied.
+bool PresentedPictureIs(win32::HWND window, bytes::ByteBlockView png);
+
+}  // namespace app::test
