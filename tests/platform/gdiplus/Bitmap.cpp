@@ -94,6 +94,27 @@ TEST_F(BitmapTest, WrapsTheCallersMemory) {
   GdipDisposeImage(bitmap);
 }
 
+// 24bppRGB memory is three bytes a pixel, blue first, and rows padded to four bytes.
+TEST_F(BitmapTest, WrapsTwentyFourBitMemory) {
+  std::uint8_t memory[2 * 8] = {0x10, 0x20, 0x30};
+  GpBitmap* bitmap = nullptr;
+  ASSERT_EQ(GdipCreateBitmapFromScan0(2, 2, 8, PixelFormat24bppRGB, memory, &bitmap), Ok);
+  EXPECT_EQ(Pixel(bitmap, 0, 0), 0xFF302010u);
+  GpGraphics* graphics = nullptr;
+  ASSERT_EQ(GdipGetImageGraphicsContext(bitmap, &graphics), Ok);
+  GpSolidFill* brush = nullptr;
+  GdipCreateSolidFill(0xFFAABBCC, &brush);
+  ASSERT_EQ(GdipFillRectangle(graphics, brush, 1, 1, 1, 1), Ok);
+  EXPECT_EQ(memory[8 + 3], 0xCC);
+  EXPECT_EQ(memory[8 + 4], 0xBB);
+  EXPECT_EQ(memory[8 + 5], 0xAA);
+  EXPECT_EQ(memory[6], 0);  // padding
+  EXPECT_EQ(Pixel(bitmap, 1, 1), 0xFFAABBCCu);
+  GdipDeleteBrush(brush);
+  GdipDeleteGraphics(graphics);
+  GdipDisposeImage(bitmap);
+}
+
 // 32bppPARGB memory holds premultiplied pixels; GetPixel gives them unpremultiplied.
 TEST_F(BitmapTest, PremultipliedMemoryReadsUnpremultiplied) {
   std::uint32_t memory[2] = {0x80800000, 0x00000000};
