@@ -6,7 +6,7 @@
 namespace win32test {
 namespace {
 
-using Classes = Win32Test;
+using Win32Classes = Win32Test;
 
 LRESULT OtherProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(w, m, wp, lp);
@@ -38,7 +38,7 @@ class ClassGuard {
   const char* name_;
 };
 
-TEST_F(Classes, EveryFieldIsKept) {
+TEST_F(Win32Classes, EveryFieldIsKept) {
   ClassGuard guard("KeepAll");
   char menu[] = "TheMenu";
   WNDCLASSEXA wc = Filled("KeepAll");
@@ -64,7 +64,7 @@ TEST_F(Classes, EveryFieldIsKept) {
   EXPECT_EQ(out.hIconSm, reinterpret_cast<HICON>(0x5678));
 }
 
-TEST_F(Classes, NullInstanceIsTheExecutablesModule) {
+TEST_F(Win32Classes, NullInstanceIsTheExecutablesModule) {
   ClassGuard guard("NullInstance");
   WNDCLASSEXA wc = Filled("NullInstance");
   wc.hInstance = nullptr;
@@ -75,7 +75,7 @@ TEST_F(Classes, NullInstanceIsTheExecutablesModule) {
   EXPECT_TRUE(GetClassInfoExA(nullptr, "NullInstance", &out));
 }
 
-TEST_F(Classes, RegistrationFailures) {
+TEST_F(Win32Classes, RegistrationFailures) {
   ClassGuard guard("Twice");
   WNDCLASSEXA good = Filled("Twice");
   ASSERT_NE(RegisterClassExA(&good), 0);
@@ -119,7 +119,7 @@ TEST_F(Classes, RegistrationFailures) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
-TEST_F(Classes, GetClassInfoFailuresLeaveTheStructureAlone) {
+TEST_F(Win32Classes, GetClassInfoFailuresLeaveTheStructureAlone) {
   WNDCLASSEXA out;
   std::memset(&out, 0xde, sizeof out);
   SetLastError(0);
@@ -132,7 +132,7 @@ TEST_F(Classes, GetClassInfoFailuresLeaveTheStructureAlone) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
-TEST_F(Classes, UnregisterWaitsForTheLastWindow) {
+TEST_F(Win32Classes, UnregisterWaitsForTheLastWindow) {
   WNDCLASSEXA wc = Filled("Going");
   const ATOM first = RegisterClassExA(&wc);
   ASSERT_NE(first, 0);
@@ -156,7 +156,7 @@ TEST_F(Classes, UnregisterWaitsForTheLastWindow) {
   EXPECT_TRUE(UnregisterClassA("Going", nullptr));
 }
 
-TEST_F(Classes, WindowsByClassAtom) {
+TEST_F(Win32Classes, WindowsByClassAtom) {
   ClassGuard guard("ByAtom");
   WNDCLASSEXA wc = Filled("ByAtom");
   const ATOM atom = RegisterClassExA(&wc);
@@ -167,7 +167,7 @@ TEST_F(Classes, WindowsByClassAtom) {
   DestroyWindow(w);
 }
 
-TEST_F(Classes, BuiltInClassesAreThereForEveryInstance) {
+TEST_F(Win32Classes, BuiltInClassesAreThereForEveryInstance) {
   for (const char* name : {"BUTTON", "Edit", "button"}) {
     WNDCLASSEXA out{};
     EXPECT_TRUE(GetClassInfoExA(nullptr, name, &out)) << name;
@@ -177,7 +177,7 @@ TEST_F(Classes, BuiltInClassesAreThereForEveryInstance) {
   EXPECT_FALSE(UnregisterClassA("BUTTON", nullptr));
 }
 
-TEST_F(Classes, WindowExtraBytes) {
+TEST_F(Win32Classes, WindowExtraBytes) {
   ClassGuard guard("Extra");
   WNDCLASSEXA wc = Filled("Extra");
   RegisterClassExA(&wc);
@@ -198,7 +198,7 @@ TEST_F(Classes, WindowExtraBytes) {
   DestroyWindow(w);
 }
 
-TEST_F(Classes, ModuleHandle) {
+TEST_F(Win32Classes, ModuleHandle) {
   HMODULE self = GetModuleHandleA(nullptr);
   EXPECT_NE(self, nullptr);
   EXPECT_EQ(GetModuleHandleA(nullptr), self);
@@ -207,7 +207,7 @@ TEST_F(Classes, ModuleHandle) {
   EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
 }
 
-TEST_F(Classes, StandardCursors) {
+TEST_F(Win32Classes, StandardCursors) {
   HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
   EXPECT_NE(arrow, nullptr);
   EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), arrow);

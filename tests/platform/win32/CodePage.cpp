@@ -34,7 +34,7 @@ std::string Encode(std::u16string_view units, UINT page = CP_ACP, BOOL* used = n
   return out;
 }
 
-TEST(CodePage, GbkDecoding) {
+TEST(Win32CodePage, GbkDecoding) {
   struct Case {
     const char* what;
     std::string bytes;
@@ -58,7 +58,7 @@ TEST(CodePage, GbkDecoding) {
   EXPECT_EQ(Decode("\xC4\xE3", CP_GBK), u"你");
 }
 
-TEST(CodePage, MinusOneLengthIncludesTheZero) {
+TEST(Win32CodePage, MinusOneLengthIncludesTheZero) {
   char16_t out[8];
   std::memset(out, 0xbe, sizeof out);
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "ab", -1, nullptr, 0), 3);
@@ -70,7 +70,7 @@ TEST(CodePage, MinusOneLengthIncludesTheZero) {
   EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"\u4F60", -1, nullptr, 0, nullptr, nullptr), 3);
 }
 
-TEST(CodePage, ABufferTooSmallFails) {
+TEST(Win32CodePage, ABufferTooSmallFails) {
   char16_t out[2];
   SetLastError(0);
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 3, out, 2), 0);
@@ -81,7 +81,7 @@ TEST(CodePage, ABufferTooSmallFails) {
   EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
 }
 
-TEST(CodePage, BadArguments) {
+TEST(Win32CodePage, BadArguments) {
   char16_t out[4];
   struct Case {
     const char* what;
@@ -121,7 +121,7 @@ TEST(CodePage, BadArguments) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_FLAGS);
 }
 
-TEST(CodePage, StrictDecodingFailsOnInvalidBytes) {
+TEST(Win32CodePage, StrictDecodingFailsOnInvalidBytes) {
   char16_t out[4];
   SetLastError(0);
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, "a\xFF", 2, out, 4), 0);
@@ -129,7 +129,7 @@ TEST(CodePage, StrictDecodingFailsOnInvalidBytes) {
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, "\xC4\xE3", 2, out, 4), 1);
 }
 
-TEST(CodePage, GbkEncoding) {
+TEST(Win32CodePage, GbkEncoding) {
   EXPECT_EQ(Encode(u"你好"), "\xC4\xE3\xBA\xC3");
   EXPECT_EQ(Encode(u"新PoisonWeapon.txt"), "\xD0\xC2PoisonWeapon.txt");
   EXPECT_EQ(Encode(u"\u20AC"), "\x80");
@@ -144,7 +144,7 @@ TEST(CodePage, GbkEncoding) {
   EXPECT_EQ(Encode(u"\u0E01", CP_ACP, &used, "\xA1\xA1"), "\xA1\xA1");  // double-byte default
 }
 
-TEST(CodePage, EveryGbkCharacterGoesRoundTrip) {
+TEST(Win32CodePage, EveryGbkCharacterGoesRoundTrip) {
   int characters = 0;
   for (int lead = 0x81; lead <= 0xFE; ++lead) {
     for (int trail = 0x40; trail <= 0xFE; ++trail) {
@@ -159,7 +159,7 @@ TEST(CodePage, EveryGbkCharacterGoesRoundTrip) {
   EXPECT_GT(characters, 21000);  // GBK has 21886 double-byte characters
 }
 
-TEST(CodePage, Utf8) {
+TEST(Win32CodePage, Utf8) {
   EXPECT_EQ(Decode("\xE4\xBD\xA0", CP_UTF8), u"你");
   EXPECT_EQ(Decode("\xF0\x9F\x98\x80", CP_UTF8), u"\U0001F600");
   EXPECT_EQ(Decode("a\xC0\x80z", CP_UTF8), u"a\uFFFD\uFFFDz");  // an overlong form

@@ -9,9 +9,9 @@
 namespace win32test {
 namespace {
 
-using DefaultProcedure = Win32Test;
+using Win32DefaultProcedure = Win32Test;
 
-TEST_F(DefaultProcedure, TextMessages) {
+TEST_F(Win32DefaultProcedure, TextMessages) {
   HWND w = MakeWindow();
   EXPECT_EQ(DefWindowProcA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("weapon")), TRUE);
   EXPECT_EQ(DefWindowProcA(w, WM_GETTEXTLENGTH, 0, 0), 6);
@@ -26,7 +26,7 @@ TEST_F(DefaultProcedure, TextMessages) {
   EXPECT_EQ(DefWindowProcA(w, WM_GETTEXTLENGTH, 0, 0), 0);
 }
 
-TEST_F(DefaultProcedure, FontIsKeptPerWindow) {
+TEST_F(Win32DefaultProcedure, FontIsKeptPerWindow) {
   HWND a = MakeWindow();
   HWND b = MakeWindow();
   EXPECT_EQ(SendMessageA(a, WM_GETFONT, 0, 0), 0);
@@ -36,14 +36,14 @@ TEST_F(DefaultProcedure, FontIsKeptPerWindow) {
   EXPECT_EQ(SendMessageA(b, WM_GETFONT, 0, 0), 0);
 }
 
-TEST_F(DefaultProcedure, CloseDestroysTheWindow) {
+TEST_F(Win32DefaultProcedure, CloseDestroysTheWindow) {
   HWND w = MakeWindow();
   EXPECT_EQ(SendMessageA(w, WM_CLOSE, 0, 0), 0);
   EXPECT_FALSE(IsWindow(w));
   EXPECT_EQ(MessagesOf(w).back(), WM_NCDESTROY);
 }
 
-TEST_F(DefaultProcedure, NcCreateSetsTheTextOnlyThroughTheDefaultProcedure) {
+TEST_F(Win32DefaultProcedure, NcCreateSetsTheTextOnlyThroughTheDefaultProcedure) {
   SetHook([](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
     if (m == WM_NCCREATE) return LRESULT(TRUE);  // answered without DefWindowProcA
     return std::nullopt;
@@ -54,7 +54,7 @@ TEST_F(DefaultProcedure, NcCreateSetsTheTextOnlyThroughTheDefaultProcedure) {
   EXPECT_EQ(GetWindowTextLengthA(w), 0);
 }
 
-TEST_F(DefaultProcedure, ImeCharBecomesTwoCharsLeadByteFirst) {
+TEST_F(Win32DefaultProcedure, ImeCharBecomesTwoCharsLeadByteFirst) {
   HWND w = MakeWindow();
   Log().clear();
   DefWindowProcA(w, WM_IME_CHAR, 0xC4E3, 1);  // "你"
@@ -66,19 +66,19 @@ TEST_F(DefaultProcedure, ImeCharBecomesTwoCharsLeadByteFirst) {
   EXPECT_EQ(chars[2].wParam, WPARAM('a'));
 }
 
-TEST_F(DefaultProcedure, HitTest) {
+TEST_F(Win32DefaultProcedure, HitTest) {
   HWND w = MakeWindow(WS_POPUP, 0, 10, 10, 20, 20);
   EXPECT_EQ(DefWindowProcA(w, WM_NCHITTEST, 0, MAKELPARAM(15, 15)), HTCLIENT);
   EXPECT_EQ(DefWindowProcA(w, WM_NCHITTEST, 0, MAKELPARAM(30, 15)), HTNOWHERE);
 }
 
-TEST_F(DefaultProcedure, BadWindow) {
+TEST_F(Win32DefaultProcedure, BadWindow) {
   SetLastError(0);
   EXPECT_EQ(DefWindowProcA(nullptr, WM_GETTEXTLENGTH, 0, 0), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
 }
 
-TEST_F(DefaultProcedure, CaptionDragFollowsTheMouseWhileTheButtonIsHeld) {
+TEST_F(Win32DefaultProcedure, CaptionDragFollowsTheMouseWhileTheButtonIsHeld) {
   HWND w = MakeWindow(WS_POPUP | WS_VISIBLE, 0, 100, 100, 200, 150);
   Pump();
   QWidget* peer = internal::PeerOf(w);
@@ -102,7 +102,7 @@ TEST_F(DefaultProcedure, CaptionDragFollowsTheMouseWhileTheButtonIsHeld) {
   EXPECT_EQ(r.top, 130);
 }
 
-TEST_F(DefaultProcedure, CaptionDragEndsWithTheWindow) {
+TEST_F(Win32DefaultProcedure, CaptionDragEndsWithTheWindow) {
   HWND w = MakeWindow(WS_POPUP | WS_VISIBLE, 0, 100, 100, 200, 150);
   Pump();
   QWidget* peer = internal::PeerOf(w);

@@ -11,7 +11,7 @@
 namespace win32test {
 namespace {
 
-using Geometry = Win32Test;
+using Win32Geometry = Win32Test;
 
 RECT RectOf(HWND w) {
   RECT r{-1, -1, -1, -1};
@@ -33,7 +33,7 @@ QMargins FrameOf(QWidget* peer) {
                   f.bottom() - g.bottom());
 }
 
-TEST_F(Geometry, TheOuterRectangleIsKeptExactly) {
+TEST_F(Win32Geometry, TheOuterRectangleIsKeptExactly) {
   HWND popup = MakeWindow(WS_POPUP, 0, -50, 30, 389, 463);
   EXPECT_EQ(RectOf(popup), (RECT{-50, 30, 339, 493}));
   EXPECT_EQ(ClientOf(popup), (RECT{0, 0, 389, 463}));
@@ -43,7 +43,7 @@ TEST_F(Geometry, TheOuterRectangleIsKeptExactly) {
   EXPECT_EQ(RectOf(framed), (RECT{10, 20, 399, 483}));
 }
 
-TEST_F(Geometry, AFramedPeersClientAreaIsTheOuterRectangleLessTheFrame) {
+TEST_F(Win32Geometry, AFramedPeersClientAreaIsTheOuterRectangleLessTheFrame) {
   HWND w = MakeWindow(WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 0, 10, 20, 300, 200);
   Pump();
   QWidget* peer = internal::PeerOf(w);
@@ -58,13 +58,13 @@ TEST_F(Geometry, AFramedPeersClientAreaIsTheOuterRectangleLessTheFrame) {
   EXPECT_EQ(origin.y, 20 + frame.top());
 }
 
-TEST_F(Geometry, AFramelessPeerIsTheOuterRectangle) {
+TEST_F(Win32Geometry, AFramelessPeerIsTheOuterRectangle) {
   HWND w = MakeWindow(WS_POPUP | WS_VISIBLE, 0, 40, 50, 60, 70);
   Pump();
   EXPECT_EQ(internal::PeerOf(w)->geometry(), QRect(40, 50, 60, 70));
 }
 
-TEST_F(Geometry, ChildRectanglesAreRelativeToTheParentsClientArea) {
+TEST_F(Win32Geometry, ChildRectanglesAreRelativeToTheParentsClientArea) {
   HWND parent = MakeWindow(WS_POPUP, 0, 100, 200, 300, 300);
   HWND child = MakeChild(parent, 10, 20, 30, 40);
   HWND grandchild = MakeChild(child, 1, 2, 3, 4);
@@ -75,7 +75,7 @@ TEST_F(Geometry, ChildRectanglesAreRelativeToTheParentsClientArea) {
   EXPECT_EQ(RectOf(grandchild), (RECT{11, 22, 14, 26}));
 }
 
-TEST_F(Geometry, SetWindowPosFlags) {
+TEST_F(Win32Geometry, SetWindowPosFlags) {
   struct Case {
     UINT flags;
     RECT expected;
@@ -95,14 +95,14 @@ TEST_F(Geometry, SetWindowPosFlags) {
   }
 }
 
-TEST_F(Geometry, NegativeSizesBecomeZero) {
+TEST_F(Win32Geometry, NegativeSizesBecomeZero) {
   HWND w = MakeWindow();
   EXPECT_TRUE(SetWindowPos(w, nullptr, 1, 2, -6, -1, SWP_NOZORDER));
   EXPECT_EQ(RectOf(w), (RECT{1, 2, 1, 2}));
   EXPECT_EQ(ClientOf(w), (RECT{0, 0, 0, 0}));
 }
 
-TEST_F(Geometry, SetWindowPosTellsTheWindowWhatChanged) {
+TEST_F(Win32Geometry, SetWindowPosTellsTheWindowWhatChanged) {
   HWND parent = MakeWindow();
   HWND child = MakeChild(parent, 1, 1, 10, 10);
   std::vector<WINDOWPOS> seen;
@@ -129,7 +129,7 @@ TEST_F(Geometry, SetWindowPosTellsTheWindowWhatChanged) {
   EXPECT_EQ(seen.back().flags, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
-TEST_F(Geometry, SetWindowPosBadArguments) {
+TEST_F(Win32Geometry, SetWindowPosBadArguments) {
   HWND w = MakeWindow();
   HWND gone = MakeWindow();
   DestroyWindow(gone);
@@ -145,7 +145,7 @@ TEST_F(Geometry, SetWindowPosBadArguments) {
   EXPECT_FALSE(MoveWindow(gone, 0, 0, 1, 1, TRUE));
 }
 
-TEST_F(Geometry, TopmostSwitchesTheBandWithoutRemappingThePeer) {
+TEST_F(Win32Geometry, TopmostSwitchesTheBandWithoutRemappingThePeer) {
   HWND w = MakeWindow(WS_POPUP | WS_VISIBLE);
   Pump();
   QWidget* peer = internal::PeerOf(w);
@@ -168,7 +168,7 @@ TEST_F(Geometry, TopmostSwitchesTheBandWithoutRemappingThePeer) {
   EXPECT_EQ(RectOf(w), (RECT{100, 120, 300, 270}));
 }
 
-TEST_F(Geometry, TopmostMovesTheWindowIntoTheTopBand) {
+TEST_F(Win32Geometry, TopmostMovesTheWindowIntoTheTopBand) {
   HWND a = MakeWindow();
   HWND b = MakeWindow();
   SetWindowPos(a, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -181,7 +181,7 @@ TEST_F(Geometry, TopmostMovesTheWindowIntoTheTopBand) {
   EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
 }
 
-TEST_F(Geometry, ShowAndHideThroughSetWindowPos) {
+TEST_F(Win32Geometry, ShowAndHideThroughSetWindowPos) {
   HWND w = MakeWindow();
   QWidget* peer = internal::PeerOf(w);
   const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
@@ -193,7 +193,7 @@ TEST_F(Geometry, ShowAndHideThroughSetWindowPos) {
   EXPECT_FALSE(peer->isVisible());
 }
 
-TEST_F(Geometry, FrameChangedKeepsTheOuterRectangleAndTheClientFillsIt) {
+TEST_F(Win32Geometry, FrameChangedKeepsTheOuterRectangleAndTheClientFillsIt) {
   HWND w = MakeWindow(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, 0, 30, 40, 389, 463);
   Pump();
   QWidget* peer = internal::PeerOf(w);
@@ -211,7 +211,7 @@ TEST_F(Geometry, FrameChangedKeepsTheOuterRectangleAndTheClientFillsIt) {
   EXPECT_EQ(peer->geometry(), QRect(30, 40, 389, 463));
 }
 
-TEST_F(Geometry, AUserMoveOfThePeerMovesTheWindow) {
+TEST_F(Win32Geometry, AUserMoveOfThePeerMovesTheWindow) {
   HWND w = MakeWindow(WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 0, 10, 10, 200, 100);
   Pump();
   Log().clear();
@@ -223,7 +223,7 @@ TEST_F(Geometry, AUserMoveOfThePeerMovesTheWindow) {
   EXPECT_EQ(Find(w, WM_MOVE).size(), 1u);
 }
 
-TEST_F(Geometry, ScreenAndClientCoordinates) {
+TEST_F(Win32Geometry, ScreenAndClientCoordinates) {
   HWND parent = MakeWindow(WS_POPUP, 0, 100, 200, 50, 50);
   HWND child = MakeChild(parent, 5, 6, 10, 10);
   POINT p{120, 230};
@@ -246,7 +246,7 @@ TEST_F(Geometry, ScreenAndClientCoordinates) {
   EXPECT_EQ(untouched.y, 8);
 }
 
-TEST_F(Geometry, RectanglesBadArguments) {
+TEST_F(Win32Geometry, RectanglesBadArguments) {
   HWND w = MakeWindow();
   SetLastError(0);
   EXPECT_FALSE(GetWindowRect(w, nullptr));
@@ -257,7 +257,7 @@ TEST_F(Geometry, RectanglesBadArguments) {
   EXPECT_EQ(r, (RECT{1, 2, 3, 4}));
 }
 
-TEST_F(Geometry, SystemMetricsComeFromThePrimaryScreen) {
+TEST_F(Win32Geometry, SystemMetricsComeFromThePrimaryScreen) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), screen.width());
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), screen.height());
@@ -266,7 +266,7 @@ TEST_F(Geometry, SystemMetricsComeFromThePrimaryScreen) {
   EXPECT_EQ(GetSystemMetrics(9999), 0);
 }
 
-TEST_F(Geometry, DefaultPlaceForOverlappedWindowsOnly) {
+TEST_F(Win32Geometry, DefaultPlaceForOverlappedWindowsOnly) {
   HWND overlapped = MakeWindow(WS_OVERLAPPED, 0, CW_USEDEFAULT, 5, CW_USEDEFAULT, 5);
   const RECT r = RectOf(overlapped);
   EXPECT_GT(r.right - r.left, 0);

@@ -8,7 +8,7 @@
 namespace win32test {
 namespace {
 
-using Messages = Win32Test;
+using Win32Messages = Win32Test;
 
 WNDPROC previous = nullptr;
 std::vector<UINT> subclassed;
@@ -19,7 +19,7 @@ LRESULT Subclass(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   return CallWindowProcA(previous, w, m, wp, lp);
 }
 
-TEST_F(Messages, SubclassingThroughTheWindowProcedureLong) {
+TEST_F(Win32Messages, SubclassingThroughTheWindowProcedureLong) {
   HWND w = MakeWindow();
   subclassed.clear();
   previous = reinterpret_cast<WNDPROC>(
@@ -38,7 +38,7 @@ TEST_F(Messages, SubclassingThroughTheWindowProcedureLong) {
   SetWindowLongA(w, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingProc));
 }
 
-TEST_F(Messages, LongsReturnTheirPreviousValue) {
+TEST_F(Win32Messages, LongsReturnTheirPreviousValue) {
   HWND parent = MakeWindow();
   HWND w = MakeChild(parent, 0, 0, 5, 5, 0, 77);
   EXPECT_EQ(GetWindowLongA(w, GWL_ID), 77);  // a child's menu argument is its id
@@ -67,7 +67,7 @@ TEST_F(Messages, LongsReturnTheirPreviousValue) {
   EXPECT_EQ(GetWindowLongA(parent, GWL_STYLE), LONG_PTR(LONG(WS_POPUP)));
 }
 
-TEST_F(Messages, TopmostIsNotChangedThroughTheExtendedStyleLong) {
+TEST_F(Win32Messages, TopmostIsNotChangedThroughTheExtendedStyleLong) {
   HWND w = MakeWindow(WS_POPUP, WS_EX_TOPMOST);
   EXPECT_EQ(SetWindowLongA(w, GWL_EXSTYLE, LONG_PTR(WS_EX_TOOLWINDOW)), LONG(WS_EX_TOPMOST));
   EXPECT_EQ(DWORD(GetWindowLongA(w, GWL_EXSTYLE)), WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
@@ -76,7 +76,7 @@ TEST_F(Messages, TopmostIsNotChangedThroughTheExtendedStyleLong) {
   EXPECT_EQ(GetWindowLongA(plain, GWL_EXSTYLE), 0);
 }
 
-TEST_F(Messages, BadWindowsAndTheDesktop) {
+TEST_F(Win32Messages, BadWindowsAndTheDesktop) {
   for (HWND bad : {HWND(nullptr), reinterpret_cast<HWND>(0x4)}) {
     SetLastError(0);
     EXPECT_EQ(GetWindowLongA(bad, GWL_STYLE), 0);
@@ -93,7 +93,7 @@ TEST_F(Messages, BadWindowsAndTheDesktop) {
   EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
 }
 
-TEST_F(Messages, CallWindowProcCallsWhateverItIsGiven) {
+TEST_F(Win32Messages, CallWindowProcCallsWhateverItIsGiven) {
   EXPECT_EQ(CallWindowProcA(nullptr, nullptr, WM_USER, 0, 0), 0);
   subclassed.clear();
   previous = DefWindowProcA;
@@ -102,7 +102,7 @@ TEST_F(Messages, CallWindowProcCallsWhateverItIsGiven) {
   EXPECT_EQ(subclassed, (std::vector<UINT>{WM_USER + 1}));
 }
 
-TEST_F(Messages, SendMessageReturnsTheAnswer) {
+TEST_F(Win32Messages, SendMessageReturnsTheAnswer) {
   HWND w = MakeWindow();
   SetHook([](HWND, UINT m, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
     if (m == WM_USER) return LRESULT(wp * 1000 + lp);
@@ -111,7 +111,7 @@ TEST_F(Messages, SendMessageReturnsTheAnswer) {
   EXPECT_EQ(SendMessageA(w, WM_USER, 3, 4), 3004);
 }
 
-TEST_F(Messages, PostedMessagesArriveInOrderFromTheEventLoop) {
+TEST_F(Win32Messages, PostedMessagesArriveInOrderFromTheEventLoop) {
   HWND w = MakeWindow();
   Log().clear();
   EXPECT_TRUE(PostMessageA(w, WM_USER, 1, 10));
@@ -126,7 +126,7 @@ TEST_F(Messages, PostedMessagesArriveInOrderFromTheEventLoop) {
   EXPECT_EQ(seen[1].message, WM_USER + 1);
 }
 
-TEST_F(Messages, PostedMessagesToAWindowDestroyedMeanwhileAreDropped) {
+TEST_F(Win32Messages, PostedMessagesToAWindowDestroyedMeanwhileAreDropped) {
   HWND w = MakeWindow();
   EXPECT_TRUE(PostMessageA(w, WM_USER, 0, 0));
   DestroyWindow(w);
@@ -138,7 +138,7 @@ TEST_F(Messages, PostedMessagesToAWindowDestroyedMeanwhileAreDropped) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
 }
 
-TEST_F(Messages, PostingFromAnotherThread) {
+TEST_F(Win32Messages, PostingFromAnotherThread) {
   HWND w = MakeWindow();
   Log().clear();
   BOOL posted = FALSE;
@@ -150,7 +150,7 @@ TEST_F(Messages, PostingFromAnotherThread) {
   EXPECT_EQ(Find(w, WM_USER)[0].wParam, 5u);
 }
 
-TEST_F(Messages, PostQuitMessageEndsTheLoopWithItsCode) {
+TEST_F(Win32Messages, PostQuitMessageEndsTheLoopWithItsCode) {
   QTimer::singleShot(0, [] { PostQuitMessage(7); });
   EXPECT_EQ(QCoreApplication::exec(), 7);
   // A posted WM_QUIT for the thread does the same.

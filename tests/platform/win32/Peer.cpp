@@ -10,9 +10,9 @@
 namespace win32test {
 namespace {
 
-using Peer = Win32Test;
+using Win32Peer = Win32Test;
 
-TEST_F(Peer, StylesBecomeQtFlags) {
+TEST_F(Win32Peer, StylesBecomeQtFlags) {
   struct Case {
     const char* what;
     DWORD style;
@@ -44,14 +44,14 @@ TEST_F(Peer, StylesBecomeQtFlags) {
   }
 }
 
-TEST_F(Peer, ToolWindowsHaveNoTaskbarEntry) {
+TEST_F(Win32Peer, ToolWindowsHaveNoTaskbarEntry) {
   HWND tool = MakeWindow(WS_POPUP, WS_EX_TOOLWINDOW);
   HWND plain = MakeWindow(WS_POPUP);
   EXPECT_EQ(internal::PeerOf(tool)->windowType(), Qt::Tool);
   EXPECT_EQ(internal::PeerOf(plain)->windowType(), Qt::Window);
 }
 
-TEST_F(Peer, ACloseRequestTheProcedureDeclinesKeepsTheWindow) {
+TEST_F(Win32Peer, ACloseRequestTheProcedureDeclinesKeepsTheWindow) {
   HWND w = MakeWindow(WS_OVERLAPPED | WS_SYSMENU | WS_VISIBLE);
   SetHook([](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
     if (m == WM_CLOSE) return LRESULT(0);
@@ -64,7 +64,7 @@ TEST_F(Peer, ACloseRequestTheProcedureDeclinesKeepsTheWindow) {
   EXPECT_EQ(Find(w, WM_CLOSE).size(), 1u);
 }
 
-TEST_F(Peer, TheRuntimesControlsLiveInThePeerAndAreNotPaintedOver) {
+TEST_F(Win32Peer, TheRuntimesControlsLiveInThePeerAndAreNotPaintedOver) {
   HWND w = MakeWindow(WS_POPUP | WS_VISIBLE, 0, 0, 0, 40, 30);
   QWidget* peer = internal::PeerOf(w);
   auto* control = new QWidget(peer);
@@ -85,7 +85,7 @@ TEST_F(Peer, TheRuntimesControlsLiveInThePeerAndAreNotPaintedOver) {
   EXPECT_FALSE(watch);  // deleted with the peer
 }
 
-TEST_F(Peer, WindowOfPeerForOtherWidgets) {
+TEST_F(Win32Peer, WindowOfPeerForOtherWidgets) {
   QWidget stranger;
   EXPECT_EQ(internal::WindowOfPeer(&stranger), nullptr);
   EXPECT_EQ(internal::WindowOfPeer(nullptr), nullptr);
@@ -97,7 +97,7 @@ TEST_F(Peer, WindowOfPeerForOtherWidgets) {
   EXPECT_EQ(internal::PresentedPicture(w), nullptr);
 }
 
-TEST_F(Peer, TheTitleAndObjectNameCarryTheText) {
+TEST_F(Win32Peer, TheTitleAndObjectNameCarryTheText) {
   HWND w = CreateWindowExA(0, kClass, "Splash", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
                            nullptr);
   EXPECT_EQ(internal::PeerOf(w)->windowTitle(), QString("Splash"));

@@ -4,13 +4,13 @@
 namespace win32test {
 namespace {
 
-using Properties = Win32Test;
+using Win32Properties = Win32Test;
 
 HANDLE Value(ULONG_PTR v) {
   return reinterpret_cast<HANDLE>(v);
 }
 
-TEST_F(Properties, SetGetRemove) {
+TEST_F(Win32Properties, SetGetRemove) {
   HWND w = MakeWindow();
   EXPECT_EQ(GetPropA(w, "PngControl_Type"), nullptr);  // absent reads as 0
   EXPECT_TRUE(SetPropA(w, "PngControl_Type", Value(3)));
@@ -22,14 +22,14 @@ TEST_F(Properties, SetGetRemove) {
   EXPECT_EQ(RemovePropA(w, "PngControl_Type"), nullptr);
 }
 
-TEST_F(Properties, ValuesArePointerSized) {
+TEST_F(Win32Properties, ValuesArePointerSized) {
   HWND w = MakeWindow();
   const ULONG_PTR wide = 0x123456789ABCDEF0;
   SetPropA(w, "Vesta_Image", Value(wide));
   EXPECT_EQ(GetPropA(w, "Vesta_Image"), Value(wide));
 }
 
-TEST_F(Properties, NamesIgnoreCaseAndAtomsAreNames) {
+TEST_F(Win32Properties, NamesIgnoreCaseAndAtomsAreNames) {
   HWND w = MakeWindow();
   SetPropA(w, "VestaHitMove", Value(1));
   EXPECT_EQ(GetPropA(w, "vestahitmove"), Value(1));
@@ -39,21 +39,21 @@ TEST_F(Properties, NamesIgnoreCaseAndAtomsAreNames) {
   EXPECT_EQ(GetPropA(w, MAKEINTRESOURCEA(0xC124)), nullptr);
 }
 
-TEST_F(Properties, PropertiesBelongToOneWindow) {
+TEST_F(Win32Properties, PropertiesBelongToOneWindow) {
   HWND a = MakeWindow();
   HWND b = MakeWindow();
   SetPropA(a, "p", Value(1));
   EXPECT_EQ(GetPropA(b, "p"), nullptr);
 }
 
-TEST_F(Properties, AZeroValueIsStoredButReadsAsAbsent) {
+TEST_F(Win32Properties, AZeroValueIsStoredButReadsAsAbsent) {
   HWND w = MakeWindow();
   EXPECT_TRUE(SetPropA(w, "zero", nullptr));
   EXPECT_EQ(GetPropA(w, "zero"), nullptr);
   EXPECT_EQ(RemovePropA(w, "zero"), nullptr);
 }
 
-TEST_F(Properties, BadArguments) {
+TEST_F(Win32Properties, BadArguments) {
   HWND w = MakeWindow();
   SetLastError(0);
   EXPECT_FALSE(SetPropA(w, nullptr, Value(1)));
@@ -70,7 +70,7 @@ TEST_F(Properties, BadArguments) {
   EXPECT_EQ(GetPropA(nullptr, "p"), nullptr);
 }
 
-TEST_F(Properties, ReadableUntilTheLastDestroyMessage) {
+TEST_F(Win32Properties, ReadableUntilTheLastDestroyMessage) {
   HWND w = MakeWindow();
   SetPropA(w, "Vesta_Thread", Value(5));
   std::vector<HANDLE> seen;

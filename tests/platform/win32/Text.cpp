@@ -8,12 +8,12 @@
 namespace win32test {
 namespace {
 
-using Text = Win32Test;
+using Win32Text = Win32Test;
 
 // "你好" in GBK.
 constexpr const char* kHello = "\xC4\xE3\xBA\xC3";
 
-TEST_F(Text, TextGoesThroughTheWindowsOwnMessages) {
+TEST_F(Win32Text, TextGoesThroughTheWindowsOwnMessages) {
   HWND w = MakeWindow();
   Log().clear();
   EXPECT_TRUE(SetWindowTextA(w, "abc"));
@@ -25,7 +25,7 @@ TEST_F(Text, TextGoesThroughTheWindowsOwnMessages) {
   EXPECT_EQ(Find(w, WM_GETTEXT)[0].wParam, 16u);
 }
 
-TEST_F(Text, CreationNameIsTheFirstText) {
+TEST_F(Win32Text, CreationNameIsTheFirstText) {
   HWND w =
       CreateWindowExA(0, kClass, kHello, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   char buffer[8];
@@ -33,7 +33,7 @@ TEST_F(Text, CreationNameIsTheFirstText) {
   EXPECT_STREQ(buffer, kHello);
 }
 
-TEST_F(Text, TheBytesAreKeptAsTheyAre) {
+TEST_F(Win32Text, TheBytesAreKeptAsTheyAre) {
   HWND w = MakeWindow();
   // Not valid GBK: still read back byte for byte.
   const char bytes[] = "\xFF\x81\x20\x80z";
@@ -43,7 +43,7 @@ TEST_F(Text, TheBytesAreKeptAsTheyAre) {
   EXPECT_EQ(std::memcmp(buffer, bytes, 6), 0);
 }
 
-TEST_F(Text, ShortBuffers) {
+TEST_F(Win32Text, ShortBuffers) {
   HWND w = MakeWindow();
   SetWindowTextA(w, "hello");
   struct Case {
@@ -66,7 +66,7 @@ TEST_F(Text, ShortBuffers) {
   EXPECT_EQ(GetWindowTextA(w, nullptr, 10), 0);
 }
 
-TEST_F(Text, BadWindows) {
+TEST_F(Win32Text, BadWindows) {
   char buffer[4] = {'x', 'x', 'x', 0};
   SetLastError(0);
   EXPECT_EQ(GetWindowTextA(nullptr, buffer, 4), 0);
@@ -76,14 +76,14 @@ TEST_F(Text, BadWindows) {
   EXPECT_FALSE(SetWindowTextA(nullptr, "x"));
 }
 
-TEST_F(Text, NullTextIsEmpty) {
+TEST_F(Win32Text, NullTextIsEmpty) {
   HWND w = MakeWindow();
   SetWindowTextA(w, "x");
   EXPECT_TRUE(SetWindowTextA(w, nullptr));
   EXPECT_EQ(GetWindowTextLengthA(w), 0);
 }
 
-TEST_F(Text, ThePeersTitleShowsTheTextDecoded) {
+TEST_F(Win32Text, ThePeersTitleShowsTheTextDecoded) {
   HWND w = MakeWindow(WS_OVERLAPPED);
   SetWindowTextA(w, kHello);
   EXPECT_EQ(internal::PeerOf(w)->windowTitle(), QString::fromUtf8("你好"));

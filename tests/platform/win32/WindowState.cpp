@@ -7,9 +7,9 @@
 namespace win32test {
 namespace {
 
-using WindowState = Win32Test;
+using Win32WindowState = Win32Test;
 
-TEST_F(WindowState, ShowWindowReturnsWhetherItWasVisible) {
+TEST_F(Win32WindowState, ShowWindowReturnsWhetherItWasVisible) {
   HWND w = MakeWindow();
   QWidget* peer = internal::PeerOf(w);
   Log().clear();
@@ -30,7 +30,7 @@ TEST_F(WindowState, ShowWindowReturnsWhetherItWasVisible) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
 }
 
-TEST_F(WindowState, AChildIsVisibleOnlyWithAllItsAncestors) {
+TEST_F(Win32WindowState, AChildIsVisibleOnlyWithAllItsAncestors) {
   HWND top = MakeWindow();
   HWND child = MakeChild(top, 0, 0, 5, 5, WS_VISIBLE);
   HWND grandchild = MakeChild(child, 0, 0, 2, 2, WS_VISIBLE);
@@ -44,7 +44,7 @@ TEST_F(WindowState, AChildIsVisibleOnlyWithAllItsAncestors) {
   EXPECT_FALSE(IsWindowVisible(nullptr));
 }
 
-TEST_F(WindowState, EnableWindowReturnsWhetherItWasDisabled) {
+TEST_F(Win32WindowState, EnableWindowReturnsWhetherItWasDisabled) {
   HWND w = MakeWindow();
   Log().clear();
   EXPECT_TRUE(IsWindowEnabled(w));
@@ -63,7 +63,7 @@ TEST_F(WindowState, EnableWindowReturnsWhetherItWasDisabled) {
   EXPECT_FALSE(EnableWindow(nullptr, TRUE));
 }
 
-TEST_F(WindowState, TheEnabledStateIsSetBeforeTheNotice) {
+TEST_F(Win32WindowState, TheEnabledStateIsSetBeforeTheNotice) {
   HWND w = MakeWindow();
   BOOL during = TRUE;
   SetHook([&](HWND self, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -74,7 +74,7 @@ TEST_F(WindowState, TheEnabledStateIsSetBeforeTheNotice) {
   EXPECT_FALSE(during);
 }
 
-TEST_F(WindowState, DisablingTakesTheFocusAndTheCaptureAway) {
+TEST_F(Win32WindowState, DisablingTakesTheFocusAndTheCaptureAway) {
   HWND top = MakeWindow();
   HWND child = MakeChild(top, 0, 0, 5, 5);
   SetFocus(child);
@@ -87,7 +87,7 @@ TEST_F(WindowState, DisablingTakesTheFocusAndTheCaptureAway) {
   EXPECT_EQ(MessagesOf(top), (std::vector<UINT>{WM_ENABLE}));
 }
 
-TEST_F(WindowState, ThePeerFollowsTheEnabledState) {
+TEST_F(Win32WindowState, ThePeerFollowsTheEnabledState) {
   HWND w = MakeWindow();
   QWidget* peer = internal::PeerOf(w);
   EnableWindow(w, FALSE);

@@ -9,9 +9,9 @@
 namespace win32test {
 namespace {
 
-using Windows = Win32Test;
+using Win32Windows = Win32Test;
 
-TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveWithTheCreateStruct) {
+TEST_F(Win32Windows, CreationSendsNcCreateCreateSizeMoveWithTheCreateStruct) {
   int param = 0;
   std::vector<CREATESTRUCTA> seen;
   SetHook([&](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
@@ -44,7 +44,7 @@ TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveWithTheCreateStruct) {
   EXPECT_EQ(Find(w, WM_MOVE).at(0).lParam, MAKELPARAM(10, 20));
 }
 
-TEST_F(Windows, VisibleStyleShowsTheWindowAfterCreate) {
+TEST_F(Win32Windows, VisibleStyleShowsTheWindowAfterCreate) {
   bool visibleDuringCreate = true;
   SetHook([&](HWND w, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
     // The window is shown only after WM_CREATE has been answered.
@@ -60,14 +60,14 @@ TEST_F(Windows, VisibleStyleShowsTheWindowAfterCreate) {
   EXPECT_TRUE(internal::PeerOf(w)->isVisible());
 }
 
-TEST_F(Windows, OverlappedWindowsAlwaysGetACaption) {
+TEST_F(Win32Windows, OverlappedWindowsAlwaysGetACaption) {
   HWND overlapped = MakeWindow(WS_OVERLAPPED);
   HWND popup = MakeWindow(WS_POPUP);
   EXPECT_EQ(DWORD(GetWindowLongA(overlapped, GWL_STYLE)), WS_CAPTION | WS_CLIPSIBLINGS);
   EXPECT_EQ(DWORD(GetWindowLongA(popup, GWL_STYLE)), WS_POPUP);
 }
 
-TEST_F(Windows, CreationFailures) {
+TEST_F(Win32Windows, CreationFailures) {
   HWND destroyed = MakeWindow();
   DestroyWindow(destroyed);
   struct Case {
@@ -94,7 +94,7 @@ TEST_F(Windows, CreationFailures) {
   }
 }
 
-TEST_F(Windows, CreateAnsweredMinusOneDestroysTheWindow) {
+TEST_F(Win32Windows, CreateAnsweredMinusOneDestroysTheWindow) {
   HWND made = nullptr;
   SetHook([&](HWND w, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
     made = w;
@@ -108,7 +108,7 @@ TEST_F(Windows, CreateAnsweredMinusOneDestroysTheWindow) {
   EXPECT_FALSE(IsWindow(made));
 }
 
-TEST_F(Windows, NcCreateAnsweredFalseFailsWithoutCreate) {
+TEST_F(Win32Windows, NcCreateAnsweredFalseFailsWithoutCreate) {
   HWND made = nullptr;
   SetHook([&](HWND w, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
     made = w;
@@ -120,7 +120,7 @@ TEST_F(Windows, NcCreateAnsweredFalseFailsWithoutCreate) {
   EXPECT_FALSE(IsWindow(made));
 }
 
-TEST_F(Windows, HandlesAreNeverReusedAndDieAtOnce) {
+TEST_F(Win32Windows, HandlesAreNeverReusedAndDieAtOnce) {
   std::set<HWND> seen;
   for (int i = 0; i < 50; ++i) {
     HWND w = MakeWindow();
@@ -142,7 +142,7 @@ TEST_F(Windows, HandlesAreNeverReusedAndDieAtOnce) {
   EXPECT_FALSE(DestroyWindow(gone));
 }
 
-TEST_F(Windows, DestroyBadHandles) {
+TEST_F(Win32Windows, DestroyBadHandles) {
   SetLastError(0);
   EXPECT_FALSE(DestroyWindow(nullptr));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
@@ -153,7 +153,7 @@ TEST_F(Windows, DestroyBadHandles) {
   EXPECT_FALSE(IsWindow(nullptr));
 }
 
-TEST_F(Windows, DestroyOrderParentFirstThenChildrenThenNcDestroyChildrenFirst) {
+TEST_F(Win32Windows, DestroyOrderParentFirstThenChildrenThenNcDestroyChildrenFirst) {
   HWND parent = MakeWindow();
   HWND first = MakeChild(parent, 0, 0, 10, 10);
   HWND second = MakeChild(parent, 0, 0, 10, 10);
@@ -183,7 +183,7 @@ TEST_F(Windows, DestroyOrderParentFirstThenChildrenThenNcDestroyChildrenFirst) {
   EXPECT_FALSE(IsWindow(second));
 }
 
-TEST_F(Windows, DestroyFromTheWindowsOwnProcedure) {
+TEST_F(Win32Windows, DestroyFromTheWindowsOwnProcedure) {
   HWND w = MakeWindow();
   int destroys = 0;
   SetHook([&](HWND self, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -203,7 +203,7 @@ TEST_F(Windows, DestroyFromTheWindowsOwnProcedure) {
   EXPECT_EQ(destroys, 1);
 }
 
-TEST_F(Windows, TopLevelWindowsHaveAPeerChildrenDoNot) {
+TEST_F(Win32Windows, TopLevelWindowsHaveAPeerChildrenDoNot) {
   HWND w = MakeWindow();
   HWND child = MakeChild(w, 0, 0, 5, 5);
   QPointer<QWidget> peer = internal::PeerOf(w);
@@ -221,7 +221,7 @@ TEST_F(Windows, TopLevelWindowsHaveAPeerChildrenDoNot) {
   EXPECT_FALSE(peer);
 }
 
-TEST_F(Windows, ClosingThePeerDestroysTheWindowFromInsideQt) {
+TEST_F(Win32Windows, ClosingThePeerDestroysTheWindowFromInsideQt) {
   HWND w = MakeWindow(WS_OVERLAPPED | WS_SYSMENU | WS_VISIBLE);
   QPointer<QWidget> peer = internal::PeerOf(w);
   Log().clear();
@@ -233,7 +233,7 @@ TEST_F(Windows, ClosingThePeerDestroysTheWindowFromInsideQt) {
   EXPECT_FALSE(peer);
 }
 
-TEST_F(Windows, OwnedWindowsGoWithTheirOwner) {
+TEST_F(Win32Windows, OwnedWindowsGoWithTheirOwner) {
   HWND owner = MakeWindow();
   HWND child = MakeChild(owner, 0, 0, 5, 5);
   HWND popup = MakeWindow(WS_POPUP);
@@ -256,7 +256,7 @@ TEST_F(Windows, OwnedWindowsGoWithTheirOwner) {
   EXPECT_NE(Log().front().window, owner);
 }
 
-TEST_F(Windows, GetParentOfChildrenAndTopLevels) {
+TEST_F(Win32Windows, GetParentOfChildrenAndTopLevels) {
   HWND top = MakeWindow();
   HWND child = MakeChild(top, 0, 0, 5, 5);
   HWND grandchild = MakeChild(child, 0, 0, 2, 2);
@@ -274,7 +274,7 @@ TEST_F(Windows, GetParentOfChildrenAndTopLevels) {
   EXPECT_EQ(GetWindow(onDesktop, GW_OWNER), nullptr);
 }
 
-TEST_F(Windows, GetWindowWalksTheZOrderNewestChildOnTop) {
+TEST_F(Win32Windows, GetWindowWalksTheZOrderNewestChildOnTop) {
   HWND parent = MakeWindow();
   HWND a = MakeChild(parent, 0, 0, 5, 5);
   HWND b = MakeChild(parent, 0, 0, 5, 5);
@@ -313,7 +313,7 @@ TEST_F(Windows, GetWindowWalksTheZOrderNewestChildOnTop) {
   EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), c);
 }
 
-TEST_F(Windows, GetWindowBadArguments) {
+TEST_F(Win32Windows, GetWindowBadArguments) {
   HWND w = MakeWindow();
   SetLastError(0);
   EXPECT_EQ(GetWindow(w, 7), nullptr);
@@ -322,7 +322,7 @@ TEST_F(Windows, GetWindowBadArguments) {
   EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
 }
 
-TEST_F(Windows, TheDesktopHoldsTheTopLevelWindowsTopmostBandFirst) {
+TEST_F(Win32Windows, TheDesktopHoldsTheTopLevelWindowsTopmostBandFirst) {
   HWND desktop = GetDesktopWindow();
   ASSERT_NE(desktop, nullptr);
   EXPECT_EQ(GetDesktopWindow(), desktop);
