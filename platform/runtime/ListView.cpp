@@ -141,6 +141,8 @@ class ListViewControl final : public WidgetControl<ListView> {
   }
   int AppendRow() override { return model_ ? model_->AppendRow() : -1; }
   void DeleteRow(int row) override {
+    // The selection goes with its row; no other row becomes selected.
+    if (view_ && row == SelectedRow()) view_->selectionModel()->clear();
     if (model_) model_->DeleteRow(row);
   }
   void DeleteAllRows() override {

@@ -133,7 +133,8 @@ class Window {
   virtual bytes::ByteBlock Snapshot() const = 0;
 
   // Shows the named popup menu with its top-left corner at the cursor plus (3, 3); a chosen item
-  // runs the window's MenuItem binding for that item's text. Returns when the menu has closed.
+  // runs the window's MenuItem binding for that item's text. Returns when the menu has closed and
+  // the chosen item's binding has run.
   virtual void ShowPopupMenu(std::string_view menuName) = 0;
 
   // Destroys the window once the running handler has returned.
