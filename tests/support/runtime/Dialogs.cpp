@@ -105,7 +105,12 @@ std::shared_ptr<FileDialogRecord> AnswerNextFileDialog(std::optional<std::filesy
     }
     const QString path = QFile::decodeName(file->c_str());
     dialog->setDirectory(QFileInfo(path).absolutePath());
-    dialog->selectFile(QFileInfo(path).fileName());
+    // Typed into the name field as a user would; selectFile leaves a focused field alone.
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+      name->setText(path);
+    } else {
+      dialog->selectFile(path);
+    }
     // accept() may refuse the file with a warning box of its own, which closes itself here; the
     // dialog is then cancelled so that the test goes on.
     PollFor(ActiveModal<QMessageBox>,
