@@ -80,7 +80,6 @@ inline constexpr DWORD ULW_COLORKEY = 0x00000001;
 inline constexpr DWORD ULW_ALPHA = 0x00000002;
 inline constexpr DWORD ULW_OPAQUE = 0x00000004;
 
-inline constexpr int SYSTEM_FONT = 13;
 inline constexpr int DEFAULT_GUI_FONT = 17;
 inline constexpr LONG FW_NORMAL = 400;
 inline constexpr LONG FW_SEMIBOLD = 600;
