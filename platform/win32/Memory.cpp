@@ -14,10 +14,10 @@
 namespace win32 {
 namespace {
 
-constexpr DWORD kErrorInvalidHandle = 6;    // ERROR_INVALID_HANDLE
-constexpr DWORD kErrorNotEnoughMemory = 8;  // ERROR_NOT_ENOUGH_MEMORY
-constexpr DWORD kErrorNotLocked = 158;      // ERROR_NOT_LOCKED
-constexpr UINT kLockCountMax = 0xFF;        // a moveable block's lock count saturates here
+constexpr DWORD ERROR_INVALID_HANDLE = 6;     // ERROR_INVALID_HANDLE
+constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;  // ERROR_NOT_ENOUGH_MEMORY
+constexpr DWORD kErrorNotLocked = 158;        // ERROR_NOT_LOCKED
+constexpr UINT kLockCountMax = 0xFF;          // a moveable block's lock count saturates here
 
 struct Block {
   std::unique_ptr<std::byte[]> bytes;  // null for a moveable block of 0 bytes (discarded)
@@ -77,7 +77,7 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
   if (!(block.moveable && bytes == 0)) {
     block.bytes = NewBytes(bytes);
     if (!block.bytes) {
-      SetLastError(kErrorNotEnoughMemory);
+      SetLastError(ERROR_NOT_ENOUGH_MEMORY);
       return nullptr;
     }
     block.size = bytes;
@@ -96,7 +96,7 @@ HGLOBAL GlobalReAlloc(HGLOBAL memory, SIZE_T bytes, UINT flags) {
   std::lock_guard lock(table.mutex);
   Block* block = Find(table, memory);
   if (block == nullptr) {
-    SetLastError(kErrorInvalidHandle);
+    SetLastError(ERROR_INVALID_HANDLE);
     return nullptr;
   }
   bool ok = false;
@@ -115,7 +115,7 @@ HGLOBAL GlobalReAlloc(HGLOBAL memory, SIZE_T bytes, UINT flags) {
     ok = Resize(*block, bytes, (flags & GMEM_MOVEABLE) != 0);
   }
   if (!ok) {
-    SetLastError(kErrorNotEnoughMemory);
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return nullptr;
   }
   return memory;
@@ -126,7 +126,7 @@ LPVOID GlobalLock(HGLOBAL memory) {
   std::lock_guard lock(table.mutex);
   Block* block = Find(table, memory);
   if (block == nullptr) {
-    SetLastError(kErrorInvalidHandle);
+    SetLastError(ERROR_INVALID_HANDLE);
     return nullptr;
   }
   if (!block->moveable) return block->bytes.get();
@@ -140,7 +140,7 @@ BOOL GlobalUnlock(HGLOBAL memory) {
   std::lock_guard lock(table.mutex);
   Block* block = Find(table, memory);
   if (block == nullptr) {
-    SetLastError(kErrorInvalidHandle);
+    SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
   if (!block->moveable) return TRUE;  // a fixed block has no lock count; it stays usable
@@ -150,7 +150,7 @@ BOOL GlobalUnlock(HGLOBAL memory) {
   }
   --block->locks;
   if (block->locks == 0) {
-    SetLastError(0);  // FALSE with NO_ERROR: the block is now unlocked
+    SetLastError(ERROR_SUCCESS);  // FALSE with NO_ERROR: the block is now unlocked
     return FALSE;
   }
   return TRUE;
@@ -161,7 +161,7 @@ SIZE_T GlobalSize(HGLOBAL memory) {
   std::lock_guard lock(table.mutex);
   Block* block = Find(table, memory);
   if (block == nullptr) {
-    SetLastError(kErrorInvalidHandle);
+    SetLastError(ERROR_INVALID_HANDLE);
     return 0;
   }
   return block->size;
@@ -174,7 +174,7 @@ HGLOBAL GlobalFree(HGLOBAL memory) {
   std::lock_guard lock(table.mutex);
   auto it = table.blocks.find(reinterpret_cast<std::uintptr_t>(memory));
   if (it == table.blocks.end()) {
-    SetLastError(kErrorInvalidHandle);
+    SetLastError(ERROR_INVALID_HANDLE);
     return memory;
   }
   // A locked block is freed as well, as the system does.

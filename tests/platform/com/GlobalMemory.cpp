@@ -12,7 +12,6 @@ namespace {
 
 using namespace win32;
 
-constexpr DWORD kErrorInvalidHandle = 6;
 constexpr DWORD kErrorNotLocked = 158;
 
 bool AllZero(const void* bytes, SIZE_T size) {
@@ -96,7 +95,7 @@ TEST(GlobalLock, MoveableBlockCountsLocks) {
   EXPECT_EQ(GlobalUnlock(h), TRUE);
   SetLastError(0xdeadbeef);
   EXPECT_EQ(GlobalUnlock(h), FALSE);
-  EXPECT_EQ(GetLastError(), 0u);
+  EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
   SetLastError(0xdeadbeef);
   EXPECT_EQ(GlobalUnlock(h), FALSE);
   EXPECT_EQ(GetLastError(), kErrorNotLocked);
@@ -165,7 +164,7 @@ TEST(GlobalFree, AFreedHandleIsInvalidAtOnce) {
     EXPECT_EQ(GlobalReAlloc(h, 64, GMEM_MOVEABLE), nullptr);
     SetLastError(0xdeadbeef);
     EXPECT_EQ(GlobalFree(h), h);
-    EXPECT_EQ(GetLastError(), kErrorInvalidHandle);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
   }
 }
 
