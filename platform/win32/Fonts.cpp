@@ -75,4 +75,41 @@ QFont WindowFont(HWND window) {
 
 }  // namespace internal
 
+HFONT CreateFontIndirectA(const LOGFONTA* font) {
+  internal::State* state = internal::Gui();
+  if (state == nullptr) return nullptr;
+  if (font == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  auto object = std::make_unique<internal::GdiObject>();
+  object->kind = internal::GdiKind::Font;
+  object->font = *font;
+  object->font.lfFaceName[LF_FACESIZE - 1] = '\0';  // the face name always ends inside
+  const HFONT handle = internal::NewHandle<HFONT>();
+  state->objects.emplace(handle, std::move(object));
+  return handle;
+}
+
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName) {
+  LOGFONTA font{};
+  font.lfHeight = height;
+  font.lfWidth = width;
+  font.lfEscapement = escapement;
+  font.lfOrientation = orientation;
+  font.lfWeight = weight;
+  font.lfItalic = BYTE(italic);
+  font.lfUnderline = BYTE(underline);
+  font.lfStrikeOut = BYTE(strikeOut);
+  font.lfCharSet = BYTE(charSet);
+  font.lfOutPrecision = BYTE(outPrecision);
+  font.lfClipPrecision = BYTE(clipPrecision);
+  font.lfQuality = BYTE(quality);
+  font.lfPitchAndFamily = BYTE(pitchAndFamily);
+  SetFace(font, faceName);
+  return CreateFontIndirectA(&font);
+}
+
 }  // namespace win32

@@ -1,9 +1,11 @@
 // Input on a top-level window's peer, as the stand-in's windows see it: the mouse goes to the
 // capture window or to the topmost visible child under it (in that child's client coordinates),
 // a press gives a child the focus, and leaving a tracked window sends its one WM_MOUSELEAVE.
+// Keys go to the focused window as WM_KEYDOWN / WM_KEYUP and their text as WM_CHAR bytes.
 #include "platform/win32/internal/Input.h"
 
 #include "platform/win32/Window.h"
+#include "platform/win32/internal/Text.h"
 #include "platform/win32/internal/WindowOps.h"
 
 namespace win32::internal {
@@ -74,6 +76,54 @@ UINT MessageFor(const QMouseEvent& event, HWND target) {
   }
 }
 
+WPARAM VirtualKey(int key) {
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return WPARAM('A' + (key - Qt::Key_A));
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return WPARAM('0' + (key - Qt::Key_0));
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return WPARAM(0x70 + (key - Qt::Key_F1));
+  switch (key) {
+    case Qt::Key_Backspace:
+      return VK_BACK;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return VK_RETURN;
+    case Qt::Key_Escape:
+      return VK_ESCAPE;
+    case Qt::Key_Space:
+      return VK_SPACE;
+    case Qt::Key_PageUp:
+      return 0x21;
+    case Qt::Key_PageDown:
+      return 0x22;
+    case Qt::Key_End:
+      return VK_END;
+    case Qt::Key_Home:
+      return VK_HOME;
+    case Qt::Key_Left:
+      return VK_LEFT;
+    case Qt::Key_Up:
+      return VK_UP;
+    case Qt::Key_Right:
+      return VK_RIGHT;
+    case Qt::Key_Down:
+      return VK_DOWN;
+    case Qt::Key_Insert:
+      return 0x2D;
+    case Qt::Key_Delete:
+      return VK_DELETE;
+    case Qt::Key_Shift:
+      return VK_SHIFT;
+    case Qt::Key_Control:
+      return VK_CONTROL;
+    case Qt::Key_Alt:
+      return VK_MENU;
+    default:
+      return 0;  // no virtual key of its own; its text still comes as WM_CHAR
+  }
+}
+
 }  // namespace
 
 void RouteMouse(HWND topLevel, const QMouseEvent& event) {
@@ -119,8 +169,28 @@ void RouteLeave(HWND topLevel) {
 }
 
 void RouteKey(HWND topLevel, const QKeyEvent& event) {
-  (void)topLevel;
-  (void)event;
+  State* state = Gui();
+  WindowRecord* top = Find(topLevel);
+  if (state == nullptr || top == nullptr || top->destroying) return;
+  // Keys go to the focused window inside this top-level window, or to the window itself.
+  const HWND target = state->focus != nullptr && IsSelfOrDescendant(state->focus, topLevel)
+                          ? state->focus
+                          : topLevel;
+  const bool down = event.type() == QEvent::KeyPress;
+  LPARAM flags = LPARAM(1) | LPARAM(event.nativeScanCode() & 0xFF) << 16;
+  if (down && event.isAutoRepeat()) flags |= LPARAM(1) << 30;
+  if (!down) flags |= LPARAM(3) << 30;
+  if (const WPARAM key = VirtualKey(event.key()); key != 0) {
+    SendMessageA(target, down ? WM_KEYDOWN : WM_KEYUP, key, flags);
+  }
+  if (!down) return;
+  // The text as GBK bytes, one WM_CHAR each: a double-byte character comes as its lead byte,
+  // then its trail byte, as an ANSI window receives it.
+  for (const char byte : FromQString(event.text())) {
+    if (byte == 0x7F) continue;  // Delete is a key, not a character
+    if (Find(target) == nullptr) return;
+    SendMessageA(target, WM_CHAR, static_cast<unsigned char>(byte), flags);
+  }
 }
 
 }  // namespace win32::internal
