@@ -14,10 +14,8 @@
 namespace win32 {
 namespace {
 
-constexpr DWORD ERROR_INVALID_HANDLE = 6;     // ERROR_INVALID_HANDLE
-constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;  // ERROR_NOT_ENOUGH_MEMORY
-constexpr DWORD kErrorNotLocked = 158;        // ERROR_NOT_LOCKED
-constexpr UINT kLockCountMax = 0xFF;          // a moveable block's lock count saturates here
+constexpr DWORD kErrorNotLocked = 158;  // ERROR_NOT_LOCKED
+constexpr UINT kLockCountMax = 0xFF;    // a moveable block's lock count saturates here
 
 struct Block {
   std::unique_ptr<std::byte[]> bytes;  // null for a moveable block of 0 bytes (discarded)
