@@ -88,7 +88,7 @@ TEST_F(Drawing, BackImageIsStretchedOrShrunkToTheWindow) {
 }
 
 TEST_F(Drawing, PresentDrawsAtTheImagesOwnSize) {
-  TestWindow window(30, 40, 40, 30);
+  TestWindow window(30, 40, 40, 30, win32::WS_EX_LAYERED);
   gdiplus::GpImage* small = DecodedImage(Solid(10, 8, kBlue));
   uikit::Present(window, small, false);
   ASSERT_EQ(PresentedSize(window), QSize(40, 30));
@@ -140,7 +140,7 @@ TEST_F(Drawing, ComposeCanHandBackTheCanvas) {
 }
 
 TEST_F(Drawing, WindowWithoutBackImageIsPresentedTransparent) {
-  TestWindow window(30, 40, 12, 9);
+  TestWindow window(30, 40, 12, 9, win32::WS_EX_LAYERED);
   uikit::Compose(window, nullptr, ComposeMode::Present);
   ASSERT_EQ(PresentedSize(window), QSize(12, 9));
   EXPECT_EQ(Presented(window, 0, 0), 0u);
