@@ -149,7 +149,6 @@ bool PeerWidget::event(QEvent* event) {
 bool PeerWidget::eventFilter(QObject* watched, QEvent* event) {
   // A window manager's frame becomes known once the window is mapped and exposed.
   if (watched == watched_ && event->type() == QEvent::Expose) Placed();
-  if (watched == watched_ && event->type() == QEvent::Destroy) watched_ = nullptr;
   return QWidget::eventFilter(watched, event);
 }
 

@@ -5,7 +5,9 @@
 // window's messages. It is an ordinary QWidget: the window runtime puts its controls into it, and
 // it paints nothing over them.
 
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 #include <vector>
 
 #include "platform/win32/internal/State.h"
@@ -52,7 +54,7 @@ class PeerWidget final : public QWidget {
   Qt::WindowFlags flags_;
   Margins lastFramed_;  // frame of the last framed placement, used while the peer is hidden
   std::vector<QRect> requested_;  // client rectangles asked of Qt and not yet seen back
-  QWindow* watched_{nullptr};
+  QPointer<QWindow> watched_;     // goes null when Qt remakes the platform window
 };
 
 }  // namespace win32::internal

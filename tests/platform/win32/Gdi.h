@@ -2,6 +2,7 @@
 // Helpers of the GDI tests: DIB sections described the way the layered image host describes its
 // bitmap.
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "platform/win32/Gdi.h"
@@ -19,7 +20,7 @@ inline BITMAPINFO DibInfo(int width, int height, int bitCount = 32) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = WORD(bitCount);
   info.bmiHeader.biCompression = BI_RGB;
-  info.bmiHeader.biSizeImage = DWORD(width * std::abs(height) * bitCount / 8);
+  info.bmiHeader.biSizeImage = DWORD(std::int64_t(width) * std::abs(height) * bitCount / 8);
   return info;
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 using namespace win32;
 
-long ResidentKilobytes() {
+[[maybe_unused]] long ResidentKilobytes() {
   long pages = 0;
   long resident = 0;
   FILE* statm = std::fopen("/proc/self/statm", "r");
