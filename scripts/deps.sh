@@ -7,7 +7,7 @@ packages=(
   libgtest-dev googletest
   fonts-wqy-microhei
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils xdotool imagemagick openbox xcompmgr
+  xvfb xauth x11-utils xdotool imagemagick openbox xcompmgr feh
   python3
 )
 missing=()

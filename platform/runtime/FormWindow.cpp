@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/runtime/internal/BackgroundPicture.h"
+#include "platform/runtime/internal/ClientArea.h"
 #include "platform/runtime/internal/Colours.h"
 #include "platform/runtime/internal/Controls.h"
 #include "platform/runtime/internal/FormGeometry.h"
@@ -105,9 +106,10 @@ bool FormWindow::Build(const FormSpec& form) {
   QWidget* peer = win32::internal::PeerOf(handle_);
   if (peer == nullptr) return false;
 
-  client_ = new QWidget(peer);
+  client_ = new runtime::internal::ClientArea(peer, handle_, ToQColor(form.background));
   client_->setObjectName(QStringLiteral("client area"));
   SetColours(client_, std::nullopt, form.background, Fill::Window);
+  client_->setAutoFillBackground(false);  // the client area paints its background itself
   peerWatcher_ = WatchPeer(*this, peer);
   for (const ControlSpec& spec : form.controls) {
     QWidget* parent = client_;

@@ -33,13 +33,15 @@ runtime::FormSpec MainSizedForm() {
   form.caption = "collapse";
   form.width = 389;
   form.height = 463;
-  form.controls.push_back({.name = "按钮1",
-                           .kind = runtime::ControlKind::PushButton,
-                           .left = 290,
-                           .top = 123,
-                           .width = 92,
-                           .height = 24,
-                           .text = "关闭软件"});
+  runtime::ControlSpec button;
+  button.name = "按钮1";
+  button.kind = runtime::ControlKind::PushButton;
+  button.left = 290;
+  button.top = 123;
+  button.width = 92;
+  button.height = 24;
+  button.text = "关闭软件";
+  form.controls.push_back(button);
   return form;
 }
 

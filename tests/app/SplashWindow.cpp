@@ -29,6 +29,7 @@ struct SplashRun {
   win32::HWND splash{nullptr};
   std::vector<int> frames;        // frame timers in the order they ticked
   std::vector<bool> frameOnScreen;  // the frame was presented when its tick handler returned
+  std::vector<bool> frameRendered;  // and the splash's peer renders exactly that picture
   bool handedOver{false};
   bool bothWindowsAtHandOver{false};
   int trimTicks{0};
@@ -65,6 +66,7 @@ runtime::FormSpec ObservedSplash(SplashRun& run, std::function<void(runtime::Win
         real(w);
         run.frameOnScreen.push_back(
             app::test::PresentedPictureIs(splash, assets::SplashFrame(frame)));
+        run.frameRendered.push_back(app::test::PeerShowsPresentedPicture(splash));
         if (frame == 35) {
           run.handedOver = true;
           run.bothWindowsAtHandOver =
@@ -99,6 +101,8 @@ TEST(SplashWindowTest, ShowsEachFrameOnceInOrderThenHandsOverToTheMainWindow) {
   EXPECT_EQ(run.frames, inOrder);
   EXPECT_EQ(run.frameOnScreen, std::vector<bool>(35, true))
       << "every frame is on screen when its tick handler goes on";
+  EXPECT_EQ(run.frameRendered, std::vector<bool>(35, true))
+      << "the splash shows only the presented picture, none of its own background";
   EXPECT_TRUE(run.bothWindowsAtHandOver)
       << "the main window is loaded before the splash goes, so the tool does not end";
   EXPECT_FALSE(win32::IsWindow(run.splash));

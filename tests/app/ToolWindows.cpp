@@ -39,4 +39,14 @@ bool PresentedPictureIs(win32::HWND window, bytes::ByteBlockView png) {
   return shown->convertToFormat(QImage::Format_ARGB32_Premultiplied) == expected;
 }
 
+bool PeerShowsPresentedPicture(win32::HWND window) {
+  QWidget* peer = win32::internal::PeerOf(window);
+  const QImage* shown = win32::internal::PresentedPicture(window);
+  if (peer == nullptr || shown == nullptr) return false;
+  QImage rendered(peer->size(), QImage::Format_ARGB32_Premultiplied);
+  rendered.fill(Qt::transparent);
+  peer->render(&rendered, QPoint(), QRegion(), QWidget::DrawChildren);
+  return rendered == shown->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 }  // namespace app::test

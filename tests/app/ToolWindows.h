@@ -19,4 +19,8 @@ void CloseOtherWindowsLater(win32::HWND keep, int milliseconds);
 // Whether the picture last presented on the layered window is exactly this PNG, premultiplied.
 bool PresentedPictureIs(win32::HWND window, bytes::ByteBlockView png);
 
+// Whether the window's peer, rendered as on screen, shows the presented picture (nothing of the
+// window's own client area painted over it).
+bool PeerShowsPresentedPicture(win32::HWND window);
+
 }  // namespace app::test

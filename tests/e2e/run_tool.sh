@@ -19,7 +19,7 @@ tool_pid=$!
 # The splash: a 495 x 331 window without a name.
 splash=""
 for _ in $(seq 200); do
-  splash=$(xwininfo -root -tree 2>/dev/null | awk '/495x331\+/ {print $1; exit}')
+  splash=$(xwininfo -root -tree 2>/dev/null | awk '/495x331\+/ {print $1}' | head -n 1 || true)
   [ -n "$splash" ] && break
   sleep 0.01
 done

@@ -12,18 +12,19 @@ e2e_pids+=($!)
 export DISPLAY="$e2e_display"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 
-# A patterned desktop behind the splash, so the screenshots show what shines through it.
-e2e_desktop=$(mktemp --suffix=.png)
-convert -size 1280x800 pattern:checkerboard -fill '#3a6ea5' -colorize 40% "$e2e_desktop"
-display -window root "$e2e_desktop" >/dev/null 2>&1 || true
-
 openbox >/dev/null 2>&1 &
 e2e_pids+=($!)
-xcompmgr >/dev/null 2>&1 &
+[ "${E2E_COMPOSITOR:-1}" = 1 ] && { xcompmgr >/dev/null 2>&1 & }
 e2e_pids+=($!)
-sleep 0.5
+# A patterned desktop behind the splash (a borderless picture window under the tool's windows),
+# so the screenshots show what shines through the splash.
+e2e_desktop=$(mktemp --suffix=.png)
+convert -size 1280x800 pattern:checkerboard -fill '#3a6ea5' -colorize 40% "$e2e_desktop"
+feh --borderless --geometry 1280x800+0+0 "$e2e_desktop" >/dev/null 2>&1 &
+e2e_pids+=($!)
+sleep 0.7
 
 # Prints the id of the first visible window whose name matches, or nothing.
-e2e_window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+e2e_window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
 # Milliseconds since the epoch.
 e2e_now() { date +%s%3N; }
