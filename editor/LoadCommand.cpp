@@ -50,13 +50,16 @@ void LoadCommand(runtime::Window& window) {
 
 bool LoadWeaponFile(runtime::Window& window, const runtime::FilePath& path) {
   SetOperationStatus(window, OperationStatus::Busy);
-  const std::optional<bytes::ByteBlock> file = runtime::ReadWholeFile(path);
-  if (!file) {
-    SetOperationStatus(window, OperationStatus::Waiting);
-    ReportUnreadableFile(window);
-    return false;
+  {
+    // The file's bytes go as soon as the text buffer holds their text.
+    const std::optional<bytes::ByteBlock> file = runtime::ReadWholeFile(path);
+    if (!file) {
+      SetOperationStatus(window, OperationStatus::Waiting);
+      ReportUnreadableFile(window);
+      return false;
+    }
+    window.Get("超级编辑框1").SetText(std::string(WeaponFileText(file->text())));
   }
-  window.Get("超级编辑框1").SetText(std::string(WeaponFileText(file->text())));
   RebuildWeaponTable(window);
   window.Get("修改武器按钮").SetDisabled(false);
   SetOperationStatus(window, OperationStatus::Success);
