@@ -40,6 +40,7 @@ class CaptionDrag final : public QObject {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
       End();
+      return true;  // the release ends the move; the window hears nothing of it
     }
     return false;
   }

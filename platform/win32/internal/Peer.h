@@ -2,7 +2,9 @@
 // Inside the stand-in only (the window runtime and the tests use it; the kit never does): the
 // on-screen peer of a top-level window. The peer is a Qt widget that the window table creates
 // with the window and deletes with it; it shows the window's frame style, place, size, z-band and,
-// for a layered window, the picture last handed to UpdateLayeredWindow.
+// for a layered window, the picture last handed to UpdateLayeredWindow. A peer is deleted (with
+// every child widget put into it) after its window is destroyed, once the running Qt event
+// handler has returned; peers still alive when the Qt application is destroyed are deleted then.
 
 #include "platform/win32/Types.h"
 

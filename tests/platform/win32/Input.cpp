@@ -241,5 +241,29 @@ TEST_F(Win32Input, ClickingABuiltInButtonThroughThePeer) {
   EXPECT_EQ(Find(s.top, WM_COMMAND).size(), 1u);
 }
 
+TEST_F(Win32Input, AClientAreaDragAsTheLoadingDialogDoesIt) {
+  Scene s = MakeScene();
+  SetHook([](HWND w, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (m == WM_LBUTTONDOWN) {
+      ReleaseCapture();
+      SendMessageA(w, WM_NCLBUTTONDOWN, WPARAM(HTCAPTION), 0);
+      return LRESULT(0);
+    }
+    return std::nullopt;
+  });
+  QTest::mousePress(s.peer, Qt::LeftButton, Qt::NoModifier, QPoint(70, 80));
+  QTest::mouseMove(s.peer, QPoint(90, 95));
+  RECT r{};
+  GetWindowRect(s.top, &r);
+  EXPECT_EQ(r, (RECT{320, 215, 520, 315}));
+  Log().clear();
+  QTest::mouseRelease(s.peer, Qt::LeftButton, Qt::NoModifier, QPoint(90, 95));
+  // The move ends with the release, which the window does not hear of.
+  EXPECT_TRUE(Find(s.top, WM_LBUTTONUP).empty());
+  QTest::mouseMove(s.peer, QPoint(10, 10));
+  GetWindowRect(s.top, &r);
+  EXPECT_EQ(r.left, 320);
+}
+
 }  // namespace
 }  // namespace win32test
