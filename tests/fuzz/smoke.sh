@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 cp fuzz/corpus/* "$work"/
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0
+export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 "$dir"/fuzz/decode_image_fuzz -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 \
   -print_final_stats=1 "$work"
