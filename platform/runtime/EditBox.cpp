@@ -1,4 +1,5 @@
-// Edit box: a single-line QLineEdit or, when multi-line, a QPlainTextEdit without scroll bars.
+// Edit box: a single-line QLineEdit or, when multi-line, a plain-text QTextEdit without scroll
+// bars whose lines are one font height apart, as the help box's eight lines need.
 // Black background and the form's text colour, sunken border unless the form says none, centred
 // text unless stated, no length limit, the selection drawn only while focused. Integer boxes drop
 // typed characters other than '-' and digits (control characters and pasted text pass) and
@@ -8,7 +9,9 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
 #include <functional>
@@ -83,7 +86,18 @@ class BoxWidget : public Base {
 };
 
 using LineBox = BoxWidget<QLineEdit>;
-using PlainBox = BoxWidget<QPlainTextEdit>;
+using PlainBox = BoxWidget<QTextEdit>;
+
+// Multi-line boxes set their lines the application font's pixel size apart, so that a box of n
+// times that height shows n lines, as the form's layout counts them.
+void SetLineSpacing(QTextEdit* box) {
+  const int pixels = box->font().pixelSize() > 0 ? box->font().pixelSize() : 12;
+  QTextCursor cursor(box->document());
+  cursor.select(QTextCursor::Document);
+  QTextBlockFormat format;
+  format.setLineHeight(pixels, QTextBlockFormat::FixedHeight);
+  cursor.mergeBlockFormat(format);
+}
 
 QWidget* MakeBoxWidget(const ControlContext& context) {
   const ControlSpec& spec = context.spec;
@@ -100,6 +114,8 @@ QWidget* MakeBoxWidget(const ControlContext& context) {
   plain->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   plain->setFrameShape(spec.border ? QFrame::StyledPanel : QFrame::NoFrame);
   plain->setReadOnly(spec.input == InputKind::ReadOnly);
+  plain->setAcceptRichText(false);
+  plain->document()->setDocumentMargin(0);
   QTextOption option = plain->document()->defaultTextOption();
   option.setAlignment(HorizontalAlignment(spec.align));
   plain->document()->setDefaultTextOption(option);
@@ -112,7 +128,7 @@ class EditBox final : public WidgetControl<Control> {
       : WidgetControl(context, box),
         input_(context.spec.input),
         line_(qobject_cast<QLineEdit*>(box)),
-        plain_(qobject_cast<QPlainTextEdit*>(box)) {
+        plain_(qobject_cast<QTextEdit*>(box)) {
     SetColours(box, context.spec.textColor, context.spec.backColor.value_or(kBlack));
     HideSelectionWhileUnfocused(box);
     auto rewrite = [this] { RewriteInteger(); };
@@ -140,6 +156,7 @@ class EditBox final : public WidgetControl<Control> {
       QString lines = shown;
       lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
       plain_->setPlainText(lines);
+      SetLineSpacing(plain_);
       exact_.Remember(text, plain_->toPlainText());
     }
   }
@@ -154,7 +171,7 @@ class EditBox final : public WidgetControl<Control> {
 
   InputKind input_;
   QPointer<QLineEdit> line_;
-  QPointer<QPlainTextEdit> plain_;
+  QPointer<QTextEdit> plain_;
   ExactText exact_;
 };
 

@@ -5,7 +5,10 @@
 // the button is released (a click on empty space clears the selection first); a right click
 // selects the row under the cursor (or clears the selection) and runs ListRightClick. Keyboard
 // moves of the selection run nothing.
+#include <QApplication>
 #include <QHeaderView>
+#include <QPalette>
+#include <QStyle>
 #include <QMouseEvent>
 #include <QTableView>
 #include <functional>
@@ -113,6 +116,16 @@ class ListViewControl final : public WidgetControl<ListView> {
       view->setColumnWidth(static_cast<int>(i), context.spec.columns[i].width);
     }
     SetColours(view, context.spec.textColor, context.spec.backColor.value_or(kBlack));
+    // The column headers keep the standard look (dark text on the button face): the table's own
+    // colours are for its cells, and yellow on silver would not be legible.
+    QPalette standard = QApplication::style()->standardPalette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText,
+                                           QPalette::Text, QPalette::Window, QPalette::Button,
+                                           QPalette::Base}) {
+      standard.setColor(role, standard.color(role));  // set, so the table's colours don't reach it
+    }
+    header->setPalette(standard);
+    header->setAutoFillBackground(true);
     HideSelectionWhileUnfocused(view);
     FormWindow& window = context.window;
     const Text name = context.spec.name;

@@ -4,7 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QRegion>
 #include <QTableView>
 #include <QWidget>
@@ -62,7 +62,7 @@ QWidget* WidgetOf(Window& window, std::string_view name) {
 std::string ShownText(Window& window, std::string_view name) {
   QWidget* widget = WidgetOf(window, name);
   if (auto* line = qobject_cast<QLineEdit*>(widget)) return QStringToGbk(line->text());
-  if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+  if (auto* plain = qobject_cast<QTextEdit*>(widget)) {
     return QStringToGbk(plain->toPlainText());
   }
   if (auto* label = qobject_cast<QLabel*>(widget)) return QStringToGbk(label->text());
@@ -136,7 +136,7 @@ Rgb TextColourOf(Window& window, std::string_view name) {
   QWidget* widget = WidgetOf(window, name);
   if (widget == nullptr) return {};
   const QPalette::ColorRole role = qobject_cast<QLineEdit*>(widget) != nullptr ||
-                                           qobject_cast<QPlainTextEdit*>(widget) != nullptr ||
+                                           qobject_cast<QTextEdit*>(widget) != nullptr ||
                                            qobject_cast<QTableView*>(widget) != nullptr
                                        ? QPalette::Text
                                        : QPalette::WindowText;
@@ -148,7 +148,7 @@ Rgb BackgroundOf(Window& window, std::string_view name) {
   QWidget* widget = WidgetOf(window, name);
   if (widget == nullptr) return {};
   const bool field = qobject_cast<QLineEdit*>(widget) != nullptr ||
-                     qobject_cast<QPlainTextEdit*>(widget) != nullptr ||
+                     qobject_cast<QTextEdit*>(widget) != nullptr ||
                      qobject_cast<QTableView*>(widget) != nullptr;
   return ToRgb(widget->palette().color(field ? QPalette::Base : QPalette::Window));
 }
