@@ -14,7 +14,7 @@ namespace win32::internal {
 
 namespace {
 
-constexpr std::size_t kMaxRequests = 64;
+constexpr std::size_t kMaxRequests = 32;
 
 bool Resizable(const WindowRecord& record) {
   return (record.style & WS_THICKFRAME) != 0;
@@ -178,13 +178,13 @@ void PeerWidget::Placed() {
     ApplyGeometry();
     return;
   }
+  // The platform may report places asked for earlier after later ones (an echo of the place
+  // the window was made at, say): any recent request is ours, however late it comes back.
   const QRect client = geometry();
-  auto seen = std::find(requested_.begin(), requested_.end(), client);
-  if (seen != requested_.end()) {
-    requested_.erase(requested_.begin(), seen + 1);
-    return;
-  }
+  if (std::find(requested_.begin(), requested_.end(), client) != requested_.end()) return;
   if (!isVisible()) return;
+  // The user (or the window manager) moved it; what was asked before is history now.
+  requested_.clear();
   RECT outer = record->rect;
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;

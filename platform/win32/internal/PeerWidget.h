@@ -53,7 +53,7 @@ class PeerWidget final : public QWidget {
   bool frameless_{true};
   Qt::WindowFlags flags_;
   Margins lastFramed_;  // frame of the last framed placement, used while the peer is hidden
-  std::vector<QRect> requested_;  // client rectangles asked of Qt and not yet seen back
+  std::vector<QRect> requested_;  // client rectangles recently asked of Qt
   QPointer<QWindow> watched_;     // goes null when Qt remakes the platform window
 };
 

@@ -223,6 +223,31 @@ TEST_F(Win32Geometry, AUserMoveOfThePeerMovesTheWindow) {
   EXPECT_EQ(Find(w, WM_MOVE).size(), 1u);
 }
 
+TEST_F(Win32Geometry, ShowingAHiddenFramedWindowKeepsItsRectangleAtEveryMoment) {
+  // The platform reports the place the window was made at after the frame became known; that
+  // late report is no user move.
+  HWND w = MakeWindow(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 205, 168, 389, 463);
+  ShowWindow(w, SW_SHOWNORMAL);
+  EXPECT_EQ(RectOf(w), (RECT{205, 168, 594, 631}));
+  for (int i = 0; i < 5; ++i) {
+    Pump();
+    EXPECT_EQ(RectOf(w), (RECT{205, 168, 594, 631})) << i;
+  }
+  EXPECT_EQ(internal::PeerOf(w)->frameGeometry(), QRect(205, 168, 389, 463));
+}
+
+TEST_F(Win32Geometry, AUserMoveBackToTheFirstPlaceCounts) {
+  HWND w = MakeWindow(WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 0, 10, 10, 200, 100);
+  Pump();
+  QWidget* peer = internal::PeerOf(w);
+  peer->move(300, 300);
+  Pump();
+  EXPECT_EQ(RectOf(w), (RECT{300, 300, 500, 400}));
+  peer->move(10, 10);
+  Pump();
+  EXPECT_EQ(RectOf(w), (RECT{10, 10, 210, 110}));
+}
+
 TEST_F(Win32Geometry, ScreenAndClientCoordinates) {
   HWND parent = MakeWindow(WS_POPUP, 0, 100, 200, 50, 50);
   HWND child = MakeChild(parent, 5, 6, 10, 10);
