@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the normal build, the
-# AddressSanitizer + UndefinedBehaviorSanitizer build, and the end-to-end runs under Xvfb.
+# AddressSanitizer + UndefinedBehaviorSanitizer build, the end-to-end runs under Xvfb and a short
+# fuzzing run of the image decoder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
@@ -21,3 +22,6 @@ for e2e in tests/e2e/run_*.sh; do
   echo "== end-to-end: $e2e"
   "$e2e" build
 done
+
+echo "== fuzz smoke run"
+./tests/fuzz/smoke.sh build-fuzz 30
