@@ -43,10 +43,31 @@ sleep 0.3
 xwininfo -root -tree | grep -q '495x331+' && fail "the splash window is still there after the hand-over"
 import -window root "$out/main-window.png"
 
+# Load a weapon file the way a person does: "打开文本" at (196, 123), 92 x 24, opens the file
+# dialog, whose name field takes the path.
+fixture=$(realpath "$here/../fixtures/weapon/PoisonWeapon.txt")
+xdotool mousemove --window "$main" 242 135 click 1
+dialog=""
+for _ in $(seq 300); do
+  dialog=$(e2e_window_named "请选择要打开的文件")
+  [ -n "$dialog" ] && break
+  sleep 0.01
+done
+[ -n "$dialog" ] || fail "the open-file dialog did not open"
+sleep 0.3
+xdotool type --window "$dialog" --delay 5 "$fixture"
+xdotool key --window "$dialog" Return
+for _ in $(seq 300); do
+  [ -z "$(e2e_window_named "请选择要打开的文件")" ] && break
+  sleep 0.01
+done
+sleep 0.4
+import -window root "$out/loaded-table.png"
+
 # "关闭软件" sits at (290, 123), 92 x 24, in the main window's client area.
 xdotool mousemove --window "$main" 336 135 click 1
-sleep 0.12
-import -window root "$out/closing.png" || true
+# A burst of screenshots while the window collapses (each takes a few tens of milliseconds).
+for i in 1 2 3 4 5; do import -window root "$out/closing-$i.png" || true; done
 
 for _ in $(seq 300); do
   kill -0 "$tool_pid" 2>/dev/null || break
