@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QItemSelectionModel>
+#include <QAbstractItemView>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -33,20 +35,22 @@ namespace {
 constexpr int kPollMilliseconds = 10;
 constexpr int kGiveUpMilliseconds = 10000;
 
-// Calls `answer` with the widget `find` gives, once it gives one; gives up after ten seconds.
-void PollFor(std::function<QWidget*()> find, std::function<void(QWidget*)> answer) {
+// Calls `answer` with the widget `find` gives, once it gives one; gives up after ten seconds, or
+// as soon as `keepWatching` says so.
+void PollFor(std::function<QWidget*()> find, std::function<void(QWidget*)> answer,
+             std::function<bool()> keepWatching = [] { return true; }) {
   auto* timer = new QTimer(qApp);
   auto clock = std::make_shared<QElapsedTimer>();
   clock->start();
   timer->setInterval(kPollMilliseconds);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, find, answer] {
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, find, answer, keepWatching] {
     if (QWidget* widget = find()) {
       timer->stop();
       timer->deleteLater();
       answer(widget);
       return;
     }
-    if (clock->elapsed() > kGiveUpMilliseconds) {
+    if (clock->elapsed() > kGiveUpMilliseconds || !keepWatching()) {
       timer->stop();
       timer->deleteLater();
     }
@@ -105,6 +109,11 @@ std::shared_ptr<FileDialogRecord> AnswerNextFileDialog(std::optional<std::filesy
     }
     const QString path = QFile::decodeName(file->c_str());
     dialog->setDirectory(QFileInfo(path).absolutePath());
+    // The file chosen last is still selected in the dialog's lists; a user's typing replaces that
+    // selection, a set text does not, so the selection goes first.
+    for (QAbstractItemView* view : dialog->findChildren<QAbstractItemView*>()) {
+      if (view->selectionModel() != nullptr) view->selectionModel()->clearSelection();
+    }
     // Typed into the name field as a user would; selectFile leaves a focused field alone.
     if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
       name->setText(path);
@@ -113,8 +122,16 @@ std::shared_ptr<FileDialogRecord> AnswerNextFileDialog(std::optional<std::filesy
     }
     // accept() may refuse the file with a warning box of its own, which closes itself here; the
     // dialog is then cancelled so that the test goes on.
-    PollFor(ActiveModal<QMessageBox>,
-            [](QWidget* box) { static_cast<QMessageBox*>(box)->reject(); });
+    // Only the dialog's own warning box is closed, and only while the dialog is open: a message
+    // box of the tool that comes after the dialog is the test's to answer.
+    QPointer<QFileDialog> open(dialog);
+    PollFor(
+        [open]() -> QWidget* {
+          QWidget* box = ActiveModal<QMessageBox>();
+          return box != nullptr && open && box->parentWidget() == open ? box : nullptr;
+        },
+        [](QWidget* box) { static_cast<QMessageBox*>(box)->reject(); },
+        [open] { return open && open->isVisible(); });
     QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     record->accepted = !dialog->isVisible();
     if (!record->accepted) dialog->reject();
