@@ -188,7 +188,9 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
   record.extra.assign(std::size_t(cls->info.cbWndExtra), 0);
   cls->windowCount++;
   state->windows.emplace(handle, std::move(owned));
-  internal::LinkZ(record, internal::ZPlace::Top);
+  // A new child goes below its older siblings, so creation order is the order from the top (and
+  // a dialog's controls keep their template order); a new top-level window goes on top.
+  internal::LinkZ(record, child ? internal::ZPlace::Bottom : internal::ZPlace::Top);
   if (!child) {
     record.peer.reset(new internal::PeerWidget(handle));
     record.peer->ApplyStyle();

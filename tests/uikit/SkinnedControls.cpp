@@ -290,10 +290,16 @@ TEST_F(Skinned, LowerControlsArePaintedOverHigherOnes) {
   SetProp(b, "PngControl_BackType", win32::UINT_PTR(1));
   SetProp(a, "PngControl_BackImage", Image(Solid(4, 4, kRed)));
   SetProp(b, "PngControl_BackImage", Image(Solid(4, 4, kBlue)));
+  // `a`, made first, is at the top of the Z order: the walk draws it first and `b` over it.
+  ASSERT_EQ(win32::GetWindow(*window_, win32::GW_CHILD), a);
   Recompose();
-  const bool aFirst = win32::GetWindow(*window_, win32::GW_CHILD) == a;
-  EXPECT_EQ(At(30, 30), aFirst ? kBlue : kRed) << "the later in the walk is on top";
+  EXPECT_EQ(At(30, 30), kBlue) << "the later in the walk is on top";
   EXPECT_EQ(At(5, 5), kRed);
+  EXPECT_EQ(At(55, 55), kBlue);
+  // Raising `b` makes it the first in the walk, so `a` is painted over it.
+  win32::SetWindowPos(b, win32::HWND_TOP, 0, 0, 0, 0, win32::SWP_NOMOVE | win32::SWP_NOSIZE);
+  Recompose();
+  EXPECT_EQ(At(30, 30), kRed);
   EXPECT_EQ(At(55, 55), kBlue);
 }
 

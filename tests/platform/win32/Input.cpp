@@ -77,18 +77,24 @@ TEST_F(Win32Input, MovesCarryTheButtonState) {
   QTest::mouseRelease(s.peer, Qt::LeftButton, Qt::NoModifier, QPoint(21, 20));
 }
 
-TEST_F(Win32Input, TheNewestChildIsOnTopWhereChildrenOverlap) {
+TEST_F(Win32Input, TheChildHighestInTheZOrderGetsTheMouseWhereChildrenOverlap) {
   Scene s = MakeScene();
-  HWND over = MakeChild(s.top, 0, 0, 60, 40);  // covers `left`, and is newer
+  HWND over = MakeChild(s.top, 0, 0, 60, 40);  // covers `left`, but is made later: below it
   HWND inner = MakeChild(over, 5, 5, 10, 10);
+  Log().clear();
+  QTest::mouseClick(s.peer, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  EXPECT_EQ(Find(s.left, WM_LBUTTONDOWN).size(), 1u);
+  EXPECT_TRUE(Find(over, WM_LBUTTONDOWN).empty());
+  // Where `left` is not, the lower child gets it; the deepest child, in its own coordinates.
+  QTest::mouseClick(s.peer, Qt::LeftButton, Qt::NoModifier, QPoint(7, 8));
+  ASSERT_EQ(Find(inner, WM_LBUTTONDOWN).size(), 1u);
+  EXPECT_EQ(Find(inner, WM_LBUTTONDOWN)[0].lParam, MAKELPARAM(2, 3));
+  // Brought to the top, the later child takes the mouse where the two overlap.
+  SetWindowPos(over, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   Log().clear();
   QTest::mouseClick(s.peer, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   EXPECT_TRUE(Find(s.left, WM_LBUTTONDOWN).empty());
   EXPECT_EQ(Find(over, WM_LBUTTONDOWN).size(), 1u);
-  // The deepest child gets it, in its own coordinates.
-  QTest::mouseClick(s.peer, Qt::LeftButton, Qt::NoModifier, QPoint(7, 8));
-  ASSERT_EQ(Find(inner, WM_LBUTTONDOWN).size(), 1u);
-  EXPECT_EQ(Find(inner, WM_LBUTTONDOWN)[0].lParam, MAKELPARAM(2, 3));
 }
 
 TEST_F(Win32Input, HiddenChildrenAreSkippedDisabledOnesPassToTheParent) {

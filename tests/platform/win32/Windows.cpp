@@ -11,6 +11,15 @@ namespace {
 
 using Win32Windows = Win32Test;
 
+// The window's children from the top of the Z order down, as GW_CHILD and GW_HWNDNEXT give them.
+std::vector<HWND> ChildrenOf(HWND parent) {
+  std::vector<HWND> order;
+  for (HWND h = GetWindow(parent, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT)) {
+    order.push_back(h);
+  }
+  return order;
+}
+
 TEST_F(Win32Windows, CreationSendsNcCreateCreateSizeMoveWithTheCreateStruct) {
   int param = 0;
   std::vector<CREATESTRUCTA> seen;
@@ -171,10 +180,10 @@ TEST_F(Win32Windows, DestroyOrderParentFirstThenChildrenThenNcDestroyChildrenFir
   EXPECT_TRUE(DestroyWindow(parent));
   std::vector<std::pair<HWND, UINT>> order;
   for (const Recorded& r : Log()) order.emplace_back(r.window, r.message);
-  // The newest child is on top, so it is visited first.
+  // Children are visited from the top of the Z order, where the first one made is.
   const std::vector<std::pair<HWND, UINT>> expected = {
-      {parent, WM_DESTROY},   {second, WM_DESTROY},  {first, WM_DESTROY},
-      {second, WM_NCDESTROY}, {first, WM_NCDESTROY}, {parent, WM_NCDESTROY}};
+      {parent, WM_DESTROY},  {first, WM_DESTROY},    {second, WM_DESTROY},
+      {first, WM_NCDESTROY}, {second, WM_NCDESTROY}, {parent, WM_NCDESTROY}};
   EXPECT_EQ(order, expected);
   EXPECT_TRUE(childrenAlive);
   EXPECT_EQ(propDuringDestroy, reinterpret_cast<HANDLE>(7));
@@ -274,19 +283,21 @@ TEST_F(Win32Windows, GetParentOfChildrenAndTopLevels) {
   EXPECT_EQ(GetWindow(onDesktop, GW_OWNER), nullptr);
 }
 
-TEST_F(Win32Windows, GetWindowWalksTheZOrderNewestChildOnTop) {
+// A new child is added at the bottom: the first child made is at the top of the Z order and
+// GW_HWNDNEXT walks the others in the order they were made.
+TEST_F(Win32Windows, GetWindowWalksTheZOrderFirstChildOnTop) {
   HWND parent = MakeWindow();
   HWND a = MakeChild(parent, 0, 0, 5, 5);
   HWND b = MakeChild(parent, 0, 0, 5, 5);
   HWND c = MakeChild(parent, 0, 0, 5, 5);
-  EXPECT_EQ(GetWindow(parent, GW_CHILD), c);
-  EXPECT_EQ(GetWindow(c, GW_HWNDNEXT), b);
-  EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), a);
-  EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), nullptr);
-  EXPECT_EQ(GetWindow(a, GW_HWNDPREV), b);
-  EXPECT_EQ(GetWindow(c, GW_HWNDPREV), nullptr);
-  EXPECT_EQ(GetWindow(b, GW_HWNDFIRST), c);
-  EXPECT_EQ(GetWindow(b, GW_HWNDLAST), a);
+  EXPECT_EQ(GetWindow(parent, GW_CHILD), a);
+  EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
+  EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), c);
+  EXPECT_EQ(GetWindow(c, GW_HWNDNEXT), nullptr);
+  EXPECT_EQ(GetWindow(c, GW_HWNDPREV), b);
+  EXPECT_EQ(GetWindow(a, GW_HWNDPREV), nullptr);
+  EXPECT_EQ(GetWindow(b, GW_HWNDFIRST), a);
+  EXPECT_EQ(GetWindow(b, GW_HWNDLAST), c);
   EXPECT_EQ(GetWindow(a, GW_CHILD), nullptr);
 
   struct Move {
@@ -295,22 +306,33 @@ TEST_F(Win32Windows, GetWindowWalksTheZOrderNewestChildOnTop) {
     std::vector<HWND> order;
   };
   const Move moves[] = {
-      {a, HWND_TOP, {a, c, b}}, {a, HWND_BOTTOM, {c, b, a}},  {a, c, {c, a, b}},  // just below c
-      {c, b, {a, b, c}},        {b, HWND_TOPMOST, {b, a, c}},  // for a child the same as HWND_TOP
+      {c, HWND_TOP, {c, a, b}}, {c, HWND_BOTTOM, {a, b, c}},  {a, b, {b, a, c}},  // just below b
+      {c, b, {b, c, a}},        {a, HWND_TOPMOST, {a, b, c}},  // for a child the same as HWND_TOP
   };
   for (const Move& m : moves) {
     EXPECT_TRUE(SetWindowPos(m.window, m.after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
-    std::vector<HWND> order;
-    for (HWND h = GetWindow(parent, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT)) {
-      order.push_back(h);
-    }
-    EXPECT_EQ(order, m.order);
+    EXPECT_EQ(ChildrenOf(parent), m.order);
   }
   // SWP_NOZORDER leaves the order alone whatever insertAfter says.
   SetWindowPos(c, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
-  EXPECT_EQ(GetWindow(parent, GW_CHILD), b);
-  DestroyWindow(a);
-  EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), c);
+  EXPECT_EQ(GetWindow(parent, GW_CHILD), a);
+  DestroyWindow(b);
+  EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), c);
+}
+
+TEST_F(Win32Windows, ANewChildGoesBelowItsSiblingsWhereverTheyWereMoved) {
+  HWND parent = MakeWindow();
+  HWND a = MakeChild(parent, 0, 0, 5, 5);
+  HWND b = MakeChild(parent, 0, 0, 5, 5);
+  SetWindowPos(b, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  HWND c = MakeChild(parent, 0, 0, 5, 5);
+  EXPECT_EQ(ChildrenOf(parent), (std::vector<HWND>{b, a, c}));
+  // Hidden or not, a new child is at the bottom; a grandchild too, among its own siblings.
+  HWND hidden = MakeChild(parent, 0, 0, 5, 5, 0);
+  HWND inner1 = MakeChild(a, 0, 0, 2, 2);
+  HWND inner2 = MakeChild(a, 0, 0, 2, 2);
+  EXPECT_EQ(ChildrenOf(parent), (std::vector<HWND>{b, a, c, hidden}));
+  EXPECT_EQ(ChildrenOf(a), (std::vector<HWND>{inner1, inner2}));
 }
 
 TEST_F(Win32Windows, GetWindowBadArguments) {
