@@ -38,6 +38,11 @@ QImage Picture(const GdiObject& dib, POINT from, SIZE size, DWORD flags, COLORRE
     const std::uint8_t* in =
         dib.bits.data() + std::size_t(stored) * dib.stride + std::size_t(from.x) * bytesPerPixel;
     auto* out = reinterpret_cast<std::uint8_t*>(picture.scanLine(y));
+    // The splash's case, once per frame: premultiplied BGRA taken as it is, a row at a time.
+    if (perPixel && constant == 255 && !(flags & ULW_COLORKEY)) {
+      std::memcpy(out, in, std::size_t(size.cx) * 4);
+      continue;
+    }
     for (int x = 0; x < size.cx; ++x, in += bytesPerPixel, out += 4) {
       std::uint8_t b = in[0];
       std::uint8_t g = in[1];
