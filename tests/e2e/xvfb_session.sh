@@ -7,8 +7,10 @@ e2e_pids=()
 e2e_stop() { for p in "${e2e_pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
 trap e2e_stop EXIT
 
-Xvfb "$e2e_display" -screen 0 1280x800x24 +extension Composite -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$e2e_display" -screen 0 1280x800x24 +extension Composite -nolisten tcp -noreset >/dev/null 2>&1 &
 e2e_pids+=($!)
+# -noreset: the readiness probe below is the server's first client, and a server that resets when
+# it leaves would refuse the compositing manager that connects next.
 export DISPLAY="$e2e_display"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 
