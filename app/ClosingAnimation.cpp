@@ -7,7 +7,9 @@ namespace app {
 namespace {
 
 // Positions and sizes are worked out in real numbers and truncated toward zero when written.
-int Truncate(double value) { return static_cast<int>(value); }
+int Truncate(double value) {
+  return static_cast<int>(value);
+}
 
 }  // namespace
 

@@ -18,7 +18,9 @@ constexpr int kFirstFrameDelay = 10;
 constexpr int kFrameSpacing = 50;
 constexpr int kTrimPeriod = 1000;
 
-std::string FrameTimerName(int frame) { return "时钟" + std::to_string(frame); }
+std::string FrameTimerName(int frame) {
+  return "时钟" + std::to_string(frame);
+}
 const std::string kTrimTimer = "时钟36";
 
 void OnCreated(runtime::Window& splash) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +14,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "app/Startup.h"

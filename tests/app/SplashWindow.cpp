@@ -27,7 +27,7 @@ void CountingExit() {
 // What the wrapped handlers saw while the loop ran.
 struct SplashRun {
   win32::HWND splash{nullptr};
-  std::vector<int> frames;        // frame timers in the order they ticked
+  std::vector<int> frames;          // frame timers in the order they ticked
   std::vector<bool> frameOnScreen;  // the frame was presented when its tick handler returned
   std::vector<bool> frameRendered;  // and the splash's peer renders exactly that picture
   bool handedOver{false};
@@ -44,7 +44,8 @@ int FrameOf(const std::string& timer) {
 
 // The splash form with every handler wrapped to record what happens; `onFrame` runs after the
 // real handler of each frame timer.
-runtime::FormSpec ObservedSplash(SplashRun& run, std::function<void(runtime::Window&, int)> onFrame) {
+runtime::FormSpec ObservedSplash(SplashRun& run,
+                                 std::function<void(runtime::Window&, int)> onFrame) {
   runtime::FormSpec form = app::SplashWindowForm();
   for (runtime::Binding& binding : form.bindings) {
     runtime::Handler real = binding.handler;
@@ -72,7 +73,8 @@ runtime::FormSpec ObservedSplash(SplashRun& run, std::function<void(runtime::Win
           run.bothWindowsAtHandOver =
               runtime::WindowOf(splash) != nullptr && app::test::ToolWindows().size() == 2;
         }
-        if (runtime::WindowOf(splash) != nullptr && onFrame) onFrame(*runtime::WindowOf(splash), frame);
+        if (runtime::WindowOf(splash) != nullptr && onFrame)
+          onFrame(*runtime::WindowOf(splash), frame);
       };
     }
   }

@@ -14,8 +14,7 @@ std::vector<win32::HWND> ToolWindows() {
   std::vector<win32::HWND> windows;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     win32::HWND window = win32::internal::WindowOfPeer(widget);
-    if (window != nullptr && win32::IsWindow(window) &&
-        win32::internal::PeerOf(window) == widget) {
+    if (window != nullptr && win32::IsWindow(window) && win32::internal::PeerOf(window) == widget) {
       windows.push_back(window);
     }
   }
@@ -28,6 +27,10 @@ void CloseOtherWindowsLater(win32::HWND keep, int milliseconds) {
       if (window != keep) win32::PostMessageA(window, win32::WM_CLOSE, 0, 0);
     }
   });
+}
+
+void RunLater(std::function<void()> action, int milliseconds) {
+  QTimer::singleShot(milliseconds, std::move(action));
 }
 
 bool PresentedPictureIs(win32::HWND window, bytes::ByteBlockView png) {
