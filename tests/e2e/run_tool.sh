@@ -47,16 +47,18 @@ import -window root "$out/main-window.png"
 # dialog, whose name field takes the path.
 fixture=$(realpath "$here/../fixtures/weapon/PoisonWeapon.txt")
 xdotool mousemove --window "$main" 242 135 click 1
-dialog=""
+# Typed through the keyboard once the dialog has the focus: the dialog's window ids may change
+# while it settles, so nothing is sent to a window id.
+focused=""
 for _ in $(seq 300); do
-  dialog=$(e2e_window_named "请选择要打开的文件")
-  [ -n "$dialog" ] && break
+  focused=$(xdotool getactivewindow getwindowname 2>/dev/null || true)
+  [ "$focused" = "请选择要打开的文件" ] && break
   sleep 0.01
 done
-[ -n "$dialog" ] || fail "the open-file dialog did not open"
+[ "$focused" = "请选择要打开的文件" ] || fail "the open-file dialog did not open (focus: $focused)"
 sleep 0.3
-xdotool type --window "$dialog" --delay 5 "$fixture"
-xdotool key --window "$dialog" Return
+xdotool type --delay 5 "$fixture"
+xdotool key Return
 for _ in $(seq 300); do
   [ -z "$(e2e_window_named "请选择要打开的文件")" ] && break
   sleep 0.01
