@@ -19,4 +19,5 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 "$dir"/fuzz/decode_image_fuzz -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 \
+  -artifact_prefix="$dir/" \
   -print_final_stats=1 "$work"
