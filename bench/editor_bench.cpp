@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/Timing.h"
 #include "editor/ExportCommand.h"
 #include "editor/LoadCommand.h"
 #include "editor/MainWindowForm.h"
@@ -52,22 +53,9 @@ std::string MakeWeaponFile() {
   return file;
 }
 
-double NowMilliseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
 template <typename Work>
 double MedianMilliseconds(Work&& work) {
-  std::vector<double> times;
-  for (int run = 0; run < kRuns; ++run) {
-    const double start = NowMilliseconds();
-    work();
-    times.push_back(NowMilliseconds() - start);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return bench::MedianMilliseconds(kRuns, work);
 }
 
 // A line of /proc/self/status such as "VmRSS:", in kilobytes; -1 when it is not there.

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/Timing.h"
 #include "editor/WeaponFile.h"
 
 namespace {
@@ -42,22 +43,9 @@ std::string MakeWeaponFile() {
   return file.substr(editor::WeaponFileHeader().size() + 2);  // a server file has no header
 }
 
-double NowMilliseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
 template <typename Work>
 double MedianMilliseconds(Work&& work) {
-  std::vector<double> times;
-  for (int run = 0; run < kRuns; ++run) {
-    const double start = NowMilliseconds();
-    work();
-    times.push_back(NowMilliseconds() - start);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return bench::MedianMilliseconds(kRuns, work);
 }
 
 }  // namespace
