@@ -28,15 +28,7 @@ normal="#3567CC"
 hover="#4F86F2"
 pressed="#1F418A"
 
-# within <seconds> <command...>: runs the command every 20 ms until it succeeds or time is up.
-within() {
-  local deadline=$(($(e2e_now) + $1 * 1000))
-  shift
-  until "$@"; do
-    [ "$(e2e_now)" -lt "$deadline" ] || return 1
-    sleep 0.02
-  done
-}
+# e2e_within <seconds> <command...>: runs the command every 20 ms until it succeeds or time is up.
 logged() { grep -qxF -- "$1" "$log"; }
 running() { kill -0 "$pid" 2>/dev/null; }
 ended() { ! running; }
@@ -75,13 +67,13 @@ start_example() {
   log=$1
   QT_QPA_PLATFORM=xcb "$example" >"$log" 2>"$log.err" &
   pid=$!
-  within 20 logged ready || fail "the example did not get ready"
-  within 10 window_found || fail "the example's window was not mapped"
-  within 5 placed || fail "the button is not shown normal"
+  e2e_within 20 logged ready || fail "the example did not get ready"
+  e2e_within 10 window_found || fail "the example's window was not mapped"
+  e2e_within 5 placed || fail "the button is not shown normal"
 }
 
 stop_example() {
-  within 5 ended || fail "the example did not end"
+  e2e_within 5 ended || fail "the example did not end"
   set +e
   wait "$pid"
   code=$?
@@ -94,27 +86,27 @@ start_example "$out/kit-example.log"
 [ "$(text_pixels $((tx + 3)) $((ty + 3)) $((tw - 6)) $((th - 6)))" -eq 0 ] ||
   fail "the empty text box shows text"
 xdotool mousemove $((bx + 60)) $((by + 18))
-within 5 logged "button state hover" || fail "no hover state over the button"
-within 5 shows $((bx + 10)) $((by + 18)) "$hover" || fail "the hover image is not shown"
+e2e_within 5 logged "button state hover" || fail "no hover state over the button"
+e2e_within 5 shows $((bx + 10)) $((by + 18)) "$hover" || fail "the hover image is not shown"
 xdotool mousemove $((bx + 60)) $((by - 30))
-within 5 logged "button state normal" || fail "no normal state once the mouse left the button"
-within 5 shows $((bx + 10)) $((by + 18)) "$normal" || fail "the normal image is not back"
+e2e_within 5 logged "button state normal" || fail "no normal state once the mouse left the button"
+e2e_within 5 shows $((bx + 10)) $((by + 18)) "$normal" || fail "the normal image is not back"
 xdotool mousemove $((bx + 60)) $((by + 18))
-within 5 shows $((bx + 10)) $((by + 18)) "$hover" || fail "the hover image is not shown again"
+e2e_within 5 shows $((bx + 10)) $((by + 18)) "$hover" || fail "the hover image is not shown again"
 xdotool mousedown 1
-within 5 logged "button state pressed" || fail "no pressed state"
-within 5 shows $((bx + 10)) $((by + 18)) "$pressed" || fail "the pressed image is not shown"
+e2e_within 5 logged "button state pressed" || fail "no pressed state"
+e2e_within 5 shows $((bx + 10)) $((by + 18)) "$pressed" || fail "the pressed image is not shown"
 xdotool mousemove $((bx + 60)) $((by - 30))
-within 5 shows $((bx + 10)) $((by + 18)) "$normal" || fail "dragged off, the button is not normal"
+e2e_within 5 shows $((bx + 10)) $((by + 18)) "$normal" || fail "dragged off, the button is not normal"
 xdotool mouseup 1
 
 xdotool mousemove $((tx + tw - 20)) $((ty + th / 2)) click 1
 xdotool type --delay 40 "Hello, kit"
-within 10 logged "textbox text Hello, kit" || fail "the text box did not take the typed text"
+e2e_within 10 logged "textbox text Hello, kit" || fail "the text box did not take the typed text"
 # The input came in order, so the release off the button has been handled by now.
 logged "clicked" && fail "a press released off the button was taken as a click"
 running || fail "a press released off the button ended the example"
-within 5 shows_text $((tx + 3)) $((ty + 3)) $((tw - 6)) $((th - 6)) ||
+e2e_within 5 shows_text $((tx + 3)) $((ty + 3)) $((tw - 6)) $((th - 6)) ||
   fail "the typed text is not shown in the text box"
 convert "$shot" -crop "400x260+$((wx - 20))+$((wy - 20))" +repage "$out/kit-example.png"
 xdotool key Escape
@@ -124,7 +116,7 @@ logged "final text Hello, kit" || fail "the example did not end with the typed t
 # A click on the button ends the example: pressed, then hover on release over it, then the click.
 start_example "$out/kit-example-click.log"
 xdotool mousemove $((bx + 60)) $((by + 18))
-within 5 logged "button state hover" || fail "no hover state over the button"
+e2e_within 5 logged "button state hover" || fail "no hover state over the button"
 xdotool click 1
 stop_example
 states=$(grep -E '^(button state|clicked)' "$log" | tr '\n' '|')

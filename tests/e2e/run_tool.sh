@@ -17,30 +17,29 @@ QT_QPA_PLATFORM=xcb "$tool" >"$out/tool.log" 2>&1 &
 tool_pid=$!
 
 # The splash: a 495 x 331 window without a name.
-splash=""
-for _ in $(seq 200); do
-  splash=$(xwininfo -root -tree 2>/dev/null | awk '/495x331\+/ {print $1}' | head -n 1 || true)
-  [ -n "$splash" ] && break
-  sleep 0.01
-done
-[ -n "$splash" ] || fail "the splash window was never mapped"
+# (The tree is read whole first: grep -q leaving early would break the pipe under pipefail.)
+splash_mapped() { [[ "$(xwininfo -root -tree 2>/dev/null || true)" == *495x331+* ]]; }
+main_window() { e2e_window_named "蛇牙工坊"; }
+main_shown() { [ -n "$(main_window)" ]; }
+dialog_focused() {
+  [ "$(xdotool getactivewindow getwindowname 2>/dev/null || true)" = "请选择要打开的文件" ]
+}
+dialog_gone() { [ -z "$(e2e_window_named "请选择要打开的文件")" ]; }
+tool_ended() { ! kill -0 "$tool_pid" 2>/dev/null; }
+
+e2e_within 2 splash_mapped || fail "the splash window was never mapped"
 sleep 0.8
 import -window root "$out/splash.png"
 
-main=""
-for _ in $(seq 500); do
-  main=$(e2e_window_named "蛇牙工坊")
-  [ -n "$main" ] && break
-  sleep 0.01
-done
+e2e_within 5 main_shown || fail "the main window never appeared"
 shown=$(e2e_now)
-[ -n "$main" ] || fail "the main window never appeared"
+main=$(main_window)
 elapsed=$((shown - start))
 echo "main window shown ${elapsed} ms after start"
 [ "$elapsed" -ge 1500 ] || fail "the main window came too early (${elapsed} ms): the splash was cut short"
 [ "$elapsed" -le 4000 ] || fail "the main window came too late (${elapsed} ms)"
 sleep 0.3
-xwininfo -root -tree | grep -q '495x331+' && fail "the splash window is still there after the hand-over"
+splash_mapped && fail "the splash window is still there after the hand-over"
 import -window root "$out/main-window.png"
 
 # Load a weapon file the way a person does: "打开文本" at (196, 123), 92 x 24, opens the file
@@ -49,20 +48,11 @@ fixture=$(realpath "$here/../fixtures/weapon/PoisonWeapon.txt")
 xdotool mousemove --window "$main" 242 135 click 1
 # Typed through the keyboard once the dialog has the focus: the dialog's window ids may change
 # while it settles, so nothing is sent to a window id.
-focused=""
-for _ in $(seq 300); do
-  focused=$(xdotool getactivewindow getwindowname 2>/dev/null || true)
-  [ "$focused" = "请选择要打开的文件" ] && break
-  sleep 0.01
-done
-[ "$focused" = "请选择要打开的文件" ] || fail "the open-file dialog did not open (focus: $focused)"
+e2e_within 3 dialog_focused || fail "the open-file dialog did not open"
 sleep 0.3
 xdotool type --delay 5 "$fixture"
 xdotool key Return
-for _ in $(seq 300); do
-  [ -z "$(e2e_window_named "请选择要打开的文件")" ] && break
-  sleep 0.01
-done
+e2e_within 3 dialog_gone || fail "the open-file dialog did not close"
 sleep 0.4
 import -window root "$out/loaded-table.png"
 
@@ -71,11 +61,7 @@ xdotool mousemove --window "$main" 336 135 click 1
 # A burst of screenshots while the window collapses (each takes a few tens of milliseconds).
 for i in 1 2 3 4 5; do import -window root "$out/closing-$i.png" || true; done
 
-for _ in $(seq 300); do
-  kill -0 "$tool_pid" 2>/dev/null || break
-  sleep 0.01
-done
-kill -0 "$tool_pid" 2>/dev/null && fail "the tool did not end after the closing animation"
+e2e_within 3 tool_ended || fail "the tool did not end after the closing animation"
 set +e
 wait "$tool_pid"
 code=$?

@@ -30,3 +30,13 @@ sleep 0.7
 e2e_window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
 # Milliseconds since the epoch.
 e2e_now() { date +%s%3N; }
+# e2e_within <seconds> <command...>: runs the command every 20 ms until it succeeds; fails when
+# the seconds are up.
+e2e_within() {
+  local deadline=$(($(e2e_now) + $1 * 1000))
+  shift
+  until "$@"; do
+    [ "$(e2e_now)" -lt "$deadline" ] || return 1
+    sleep 0.02
+  done
+}
