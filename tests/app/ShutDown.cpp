@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CloseButton.h"
+#include "app/Startup.h"
 #include "editor/MainWindowForm.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/win32/Window.h"
@@ -27,13 +28,6 @@ struct MainWindowRun {
 
 // Runs the tool with the main window as its first window; `act` runs once the loop is going.
 int RunMainWindow(MainWindowRun& run, std::function<void(runtime::Window&)> act) {
-  int argc = 1;
-  char name[] = "app_tests";
-  char* argv[] = {name, nullptr};
-  runtime::Initialise(argc, argv);
-  uikit::CreateHost();
-  runtime::SetExitRoutine(CountingExit);
-  uikit::KitStartup();
   editor::MainWindowOptions options = app::MainWindowOptionsWithClosingAnimation();
   // After the button's own action the window is still there (its destruction waits for the
   // handler to return): it must be hidden by then.
@@ -59,7 +53,9 @@ int RunMainWindow(MainWindowRun& run, std::function<void(runtime::Window&)> act)
           200);
     };
   }
-  return runtime::RunFirstWindow(form);
+  char name[] = "app_tests";
+  char* argv[] = {name, nullptr};
+  return app::RunWith(1, argv, form, CountingExit);
 }
 
 TEST(ShutDownTest, EscOnTheMainWindowEndsTheTool) {

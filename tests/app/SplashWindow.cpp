@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Startup.h"
 #include "assets/Assets.h"
 #include "platform/runtime/Runtime.h"
 #include "platform/win32/Window.h"
@@ -82,14 +83,9 @@ runtime::FormSpec ObservedSplash(SplashRun& run,
 }
 
 int RunTool(const runtime::FormSpec& splash) {
-  int argc = 1;
   char name[] = "app_tests";
   char* argv[] = {name, nullptr};
-  runtime::Initialise(argc, argv);
-  uikit::CreateHost();
-  runtime::SetExitRoutine(CountingExit);
-  uikit::KitStartup();
-  return runtime::RunFirstWindow(splash);
+  return app::RunWith(1, argv, splash, CountingExit);
 }
 
 TEST(SplashWindowTest, ShowsEachFrameOnceInOrderThenHandsOverToTheMainWindow) {
